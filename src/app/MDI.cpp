@@ -1,0 +1,177 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "app/MDI.h"
+
+#include "common/Colors.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+
+MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("MDI"));
+    setWindowTitle(QStringLiteral("Lexiparc"));
+    ctx_.mdi = this;
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    PicCmd = new QWidget(central);
+    PicCmd->setObjectName(QStringLiteral("PicCmd"));
+    PicCmd->setFixedWidth(twipsToPixels(720));
+    PicCmd->setAutoFillBackground(true);
+    zone_ = new QMdiArea(central);
+    zone_->setObjectName(QStringLiteral("ZoneFenetres"));
+    layout->addWidget(PicCmd);
+    layout->addWidget(zone_, 1);
+    setCentralWidget(central);
+
+    CmdMotsCroix = ajouteBouton("CmdMotsCroix", 0, QStringLiteral("Mots croisés"), QStringLiteral("motscroises"));
+    CmdAp = ajouteBouton("CmdAp", 600, QStringLiteral("Mots approchants"), QStringLiteral("approchants"));
+    CmdTLMP = ajouteBouton("CmdTLMP", 1200, QStringLiteral("Anagrammes-Tous les mots possibles"), QStringLiteral("anagrammes"));
+    CmdDico = ajouteBouton("CmdDico", 1800, QStringLiteral("Le dictionnaire 510 000 mots"), QStringLiteral("dictionnaire"));
+    CmdSyno = ajouteBouton("CmdSyno", 2400, QStringLiteral("Les synonymes"), QStringLiteral("synonymes"));
+    CmdScrabble = ajouteBouton("CmdScrabble", 3000, QStringLiteral("Mots admis au jeu de scrabble"), QStringLiteral("scrabble"));
+    CmdCodPos = ajouteBouton("CmdCodPos", 3600, QStringLiteral("Codes postaux et villes"), QStringLiteral("codespostaux"));
+    CmdOptions = ajouteBouton("CmdOptions", 4200, QStringLiteral("Options du programme"), QStringLiteral("options"));
+    CmdAbout = ajouteBouton("CmdAbout", 4800, QStringLiteral("A propos du programme"), QStringLiteral("apropos"));
+    CmdQ = ajouteBouton("CmdQ", 5400, QStringLiteral("Quitter le programme"), QStringLiteral("quitter"));
+
+    const std::pair<QPushButton*, const Fabrique*> outils[] = {
+        {CmdMotsCroix, &FabriqueFrm13MotCroix}, {CmdAp, &FabriqueFrm16Approchant},
+        {CmdTLMP, &FabriqueFrm11Ana},           {CmdDico, &FabriqueFrm10Dico},
+        {CmdSyno, &FabriqueFrm12Syno},          {CmdScrabble, &FabriqueFrm15Scrabble},
+        {CmdCodPos, &FabriqueFrm14CD},          {CmdOptions, &FabriqueFrm04Options},
+        {CmdAbout, &FabriqueFrm20About},
+    };
+    for (const auto& [button, fabrique] : outils) {
+        button->setEnabled(fabrique->create != nullptr);
+        connect(button, &QPushButton::clicked, this, [this, f = fabrique] { OuvreOutil(*f); });
+    }
+    connect(CmdQ, &QPushButton::clicked, this, &MDI::CmdQ_Click);
+
+    Foc = new QLineEdit(PicCmd);
+    Foc->setObjectName(QStringLiteral("Foc"));
+    Foc->setGeometry(0, 0, twipsToPixels(375), twipsToPixels(375));
+    LblWidth = new QLabel(QStringLiteral("15660"), this);
+    LblWidth->setObjectName(QStringLiteral("LblWidth"));
+    LblWidth->hide();
+    LblHeight = new QLabel(QStringLiteral("11595"), this);
+    LblHeight->setObjectName(QStringLiteral("LblHeight"));
+    LblHeight->hide();
+
+    TimDem = new QTimer(this);
+    TimDem->setObjectName(QStringLiteral("TimDem"));
+    connect(TimDem, &QTimer::timeout, this, &MDI::TimDem_Timer);
+
+    Form_Load();
+}
+
+QPushButton* MDI::ajouteBouton(const char* name, int topTwips, const QString& tip, const QString& icon)
+{
+    auto* b = new QPushButton(PicCmd);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(0, twipsToPixels(topTwips), twipsToPixels(675), twipsToPixels(630));
+    b->setToolTip(tip);
+    b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)));
+    b->setIconSize(QSize(32, 32));
+    return b;
+}
+
+void MDI::Form_Load()
+{
+    const Module& m = ctx_.module;
+    setCouleurFenetre(colorFromText(m.OptCouleurMDI, Qt::white));
+    setCouleurBarre(colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
+    resize(twipsToPixels(LblWidth->text().toInt()), twipsToPixels(LblHeight->text().toInt()));
+    const QSize screen = ctx_.platform.screenSizeTwips();
+    move(twipsToPixels((screen.width() - pixelsToTwips(width())) / 2),
+         twipsToPixels((screen.height() - pixelsToTwips(height())) / 2));
+    Foc->move(twipsToPixels(1500), Foc->y());
+    TimDem->start(100);
+}
+
+void MDI::TimDem_Timer()
+{
+    TimDem->stop();
+    Foc->setFocus();
+}
+
+void MDI::setCouleurFenetre(const QColor& color)
+{
+    zone_->setBackground(color);
+}
+
+void MDI::setCouleurBarre(const QColor& color)
+{
+    QPalette pal = PicCmd->palette();
+    pal.setColor(QPalette::Window, color);
+    PicCmd->setPalette(pal);
+}
+
+QWidget* MDI::fenetre(const Fabrique& fabrique) const
+{
+    const auto it = ouvertes_.find(&fabrique);
+    return it == ouvertes_.end() ? nullptr : it->second.data();
+}
+
+QWidget* MDI::OuvreOutil(const Fabrique& fabrique)
+{
+    if (QWidget* w = fenetre(fabrique)) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
+            zone_->setActiveSubWindow(sub);
+            sub->widget()->setFocus();
+        } else {
+            w->activateWindow();
+            w->setFocus();
+        }
+        return w;
+    }
+    if (!fabrique.create)
+        return nullptr;
+    // The window places itself (its load advances the cascade) before it is wrapped.
+    QWidget* w = fabrique.create(ctx_);
+    if (!w)
+        return nullptr;
+    const QPoint pos = w->pos();
+    QMdiSubWindow* sub = zone_->addSubWindow(w, w->windowFlags() & Qt::FramelessWindowHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->move(pos);
+    ouvertes_[&fabrique] = w;
+    sub->show();
+    return w;
+}
+
+bool MDI::DemandeQuitter()
+{
+    Module& m = ctx_.module;
+    m.MsgTexte = QStringLiteral("               Quitter le programme ?");
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::None,
+                                            Platform::Buttons::YesNo);
+    return m.MsgReponse != Platform::No;
+}
+
+void MDI::CmdQ_Click()
+{
+    if (DemandeQuitter())
+        ctx_.platform.quit();
+}
+
+void MDI::closeEvent(QCloseEvent* event)
+{
+    // The child windows are closed first; answering No keeps the frame but not them.
+    zone_->closeAllSubWindows();
+    if (DemandeQuitter()) {
+        event->accept();
+        ctx_.platform.quit();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,67 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include "app/Fabriques.h"
+#include "common/AppContext.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// The main frame: the child windows in its client area, the vertical tool bar on its left.
+class MDI : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDI(AppContext& ctx, QWidget* parent = nullptr);
+
+    // Opens a window of the tool bar, or gives the focus to it when it is already shown.
+    // Returns the window (null when this build has none).
+    QWidget* OuvreOutil(const Fabrique& fabrique);
+    // The window of a button if it is open.
+    QWidget* fenetre(const Fabrique& fabrique) const;
+
+    void setCouleurFenetre(const QColor& color);  // background of the client area
+    void setCouleurBarre(const QColor& color);    // background of the tool bar
+
+    QMdiArea* zone() const { return zone_; }
+
+    QWidget* PicCmd = nullptr;
+    QPushButton* CmdMotsCroix = nullptr;
+    QPushButton* CmdAp = nullptr;
+    QPushButton* CmdTLMP = nullptr;
+    QPushButton* CmdDico = nullptr;
+    QPushButton* CmdSyno = nullptr;
+    QPushButton* CmdScrabble = nullptr;
+    QPushButton* CmdCodPos = nullptr;
+    QPushButton* CmdOptions = nullptr;
+    QPushButton* CmdAbout = nullptr;
+    QPushButton* CmdQ = nullptr;
+    QLineEdit* Foc = nullptr;
+    QLabel* LblWidth = nullptr;
+    QLabel* LblHeight = nullptr;
+    QTimer* TimDem = nullptr;
+
+public slots:
+    void Form_Load();
+    void TimDem_Timer();
+    void CmdQ_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Asks "Quitter le programme ?"; true when the answer is not No.
+    bool DemandeQuitter();
+    QPushButton* ajouteBouton(const char* name, int topTwips, const QString& tip, const QString& icon);
+
+    AppContext& ctx_;
+    QMdiArea* zone_ = nullptr;
+    std::map<const Fabrique*, QPointer<QWidget>> ouvertes_;
+};

@@ -1,0 +1,25 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "app/Frm01Boot.h"
+#include "common/Module.h"
+#include "data/WordData.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lexiparc"));
+    QApplication::setOrganizationName(QStringLiteral("LXPC"));
+    Q_INIT_RESOURCE(images);
+    Q_INIT_RESOURCE(icons);
+
+    Module module;
+    WordData words;
+    QtPlatform platform;
+    AppContext ctx{module, words, platform};
+
+    auto* boot = new Frm01Boot(ctx);
+    boot->show();
+    return app.exec();
+}

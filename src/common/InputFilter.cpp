@@ -1,0 +1,20 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "common/InputFilter.h"
+
+#include <QString>
+
+FiltreResultat filtreLettreAZ(QChar typed, int longueurActuelle, int longueurMax)
+{
+    const char16_t up = typed.toUpper().unicode();
+    if (up >= u'A' && up <= u'Z')
+        return longueurActuelle >= longueurMax ? FiltreResultat::Refuse : FiltreResultat::Passe;
+    if (typed.unicode() < 32)
+        return FiltreResultat::Passe;
+    return FiltreResultat::RefuseMessage;
+}
+
+QString messageCaractereNonValide(const QString& sautLigne)
+{
+    return QStringLiteral("Caractère non valide.") + sautLigne +
+           QStringLiteral("Seules les lettres de A à Z, sans accent, sont acceptées.");
+}

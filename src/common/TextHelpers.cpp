@@ -1,0 +1,86 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "common/TextHelpers.h"
+
+QString SubAccents(const QString& aller, qsizetype nbLet)
+{
+    const qsizetype n = std::min(nbLet, aller.size());
+    QString out;
+    out.reserve(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = aller.at(i);
+        switch (c.unicode()) {
+        case u'à': case u'ä': case u'â': out += u'a'; break;
+        case u'ç': out += u'c'; break;
+        case u'é': case u'è': case u'ë': case u'ê': out += u'e'; break;
+        case u'ï': case u'î': out += u'i'; break;
+        case u'ö': case u'ô': out += u'o'; break;
+        case u'ù': case u'ü': case u'û': out += u'u'; break;
+        case u'ÿ': out += u'y'; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString sChangeCaractere(const QString& texte, const QString& cherche, const QString& remplace)
+{
+    if (cherche.isEmpty() || texte.trimmed().isEmpty())
+        return texte;
+    QString out;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = texte.indexOf(cherche, from, Qt::CaseSensitive);
+        if (at < 0)
+            break;
+        out += QStringView(texte).mid(from, at - from);
+        out += remplace;
+        from = at + cherche.size();
+    }
+    out += QStringView(texte).mid(from);
+    return out;
+}
+
+namespace {
+// Code points of the bytes 0x80 to 0x9F; the five undefined bytes keep their own value.
+constexpr char16_t k1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+}
+
+QString fromWindows1252(const char* data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    const auto* src = reinterpret_cast<const unsigned char*>(data);
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = src[i];
+        dst[i] = (b >= 0x80 && b < 0xA0) ? k1252High[b - 0x80] : char16_t(b);
+    }
+    return out;
+}
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    return fromWindows1252(bytes.constData(), bytes.size());
+}
+
+QByteArray toWindows1252(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += char(u);
+            continue;
+        }
+        char b = '?';
+        for (int i = 0; i < 32; ++i)
+            if (k1252High[i] == u) { b = char(0x80 + i); break; }
+        out += b;
+    }
+    return out;
+}

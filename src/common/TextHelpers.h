@@ -1,0 +1,22 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include <QString>
+
+// Folds the lower-case accented letters à ä â ç é è ë ê ï î ö ô ù ü û ÿ of the first
+// nbLet characters of aller; every other character passes unchanged.
+QString SubAccents(const QString& aller, qsizetype nbLet);
+inline QString SubAccents(const QString& aller) { return SubAccents(aller, aller.size()); }
+
+// Replaces every occurrence of cherche by remplace, left to right, without overlap.
+// An empty search string, or a text that is empty or only blanks, comes back unchanged.
+QString sChangeCaractere(const QString& texte, const QString& cherche, const QString& remplace);
+inline QString ChangeEspaceTiret(const QString& texte, const QString& cherche, const QString& remplace) {
+    return sChangeCaractere(texte, cherche, remplace);
+}
+
+// Windows-1252 bytes to text, one character per byte (undefined bytes map to the same code point).
+QString fromWindows1252(const char* data, qsizetype size);
+QString fromWindows1252(const QByteArray& bytes);
+// Text to Windows-1252; a character outside the code page becomes '?'.
+QByteArray toWindows1252(const QString& text);

@@ -1,0 +1,24 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+class QWidget;
+
+// Places a window (or the frame of the child window that holds it) at a position in twips.
+void placeFenetre(QWidget* window, int leftTwips, int topTwips);
+// Closes a window, or the child window of the main frame that holds it.
+void fermeFenetre(QWidget* window);
+// Centres a top-level window on the screen: left at half the free width, top at the free
+// height divided by `divisor` less `offsetTwips`.
+void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
+                   int offsetTwips = 0);
+
+struct AppContext;
+
+// The program's web site.
+inline constexpr const char* kSiteProgramme = "https://lexiparc.fr/";
+
+// Opens the program's web site; the focus first goes to the window's focus button. A browser
+// that does not start is not reported.
+void OuvreSiteProgramme(AppContext& ctx, QWidget* foc);
+// Drags a window by its background, frame, images or labels.
+void DeplaceFenetre(AppContext& ctx, QWidget* window);

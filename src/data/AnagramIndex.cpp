@@ -1,0 +1,92 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "data/AnagramIndex.h"
+
+#include "common/RuntimeError.h"
+
+#include <algorithm>
+
+QString TriLettres(QStringView word)
+{
+    if (word.size() > 50)
+        throw RuntimeError::subscriptOutOfRange();
+    QString key = word.toString();
+    std::sort(key.begin(), key.end(), [](QChar a, QChar b) { return a.unicode() < b.unicode(); });
+    return key;
+}
+
+namespace {
+// The Windows-1252 value of a character (0 to 255); the few characters of 0x80-0x9F.
+int code1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x100)
+        return u;
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    for (int i = 0; i < 32; ++i)
+        if (high[i] == u)
+            return 0x80 + i;
+    return '?';
+}
+}
+
+qint32 HashLettres(QStringView key)
+{
+    qint32 h = 0;
+    for (QChar c : key)
+        h = (h * 256 + code1252(c)) % AnagramIndex::kSlots;
+    return h;
+}
+
+void AnagramIndex::InitAnagrammes()
+{
+    AnaBuckets.assign(size_t(kSlots) + 1, AnaBucket{});
+    AnaPool.assign(size_t(kSlots) + 1, QString());
+    AnaPoolCapacity = 13047;
+    AnaPoolNext = 1;
+}
+
+void AnagramIndex::AjouteAnagramme(const QString& word)
+{
+    AnaBucket& slot = AnaBuckets[size_t(HashLettres(TriLettres(word)))];
+    if (!slot.Head.isEmpty() && slot.Head != word) {
+        slot.More.push_back(AnaPoolNext);
+        slot.HasMore = true;
+        AnaPool[size_t(AnaPoolNext)] = word;
+        ++AnaPoolNext;
+        if (AnaPoolNext > AnaPoolCapacity) {
+            AnaPoolCapacity *= 2;
+            AnaPool.resize(size_t(AnaPoolCapacity) + 1);
+        }
+    } else {
+        slot.Head = word;
+    }
+}
+
+bool AnagramIndex::ChercheAnagrammes(QStringView letters, QStringList& results, qint32& count) const
+{
+    count = 0;
+    if (AnaBuckets.empty())
+        return false;
+    const AnaBucket& slot = AnaBuckets[size_t(HashLettres(TriLettres(letters)))];
+    if (slot.Head.isEmpty())
+        return false;
+    results.clear();
+    results.reserve(qsizetype(slot.More.size()) + 1);
+    results << slot.Head;
+    for (qint32 i : slot.More)
+        results << AnaPool[size_t(i)];
+    count = qint32(results.size());
+    return true;
+}
+
+void AnagramIndex::IndexeAnagrammes(const QStringList& anaWords)
+{
+    InitAnagrammes();
+    for (const QString& w : anaWords)
+        AjouteAnagramme(w);
+}

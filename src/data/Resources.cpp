@@ -1,0 +1,33 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "data/Resources.h"
+
+#include "common/RuntimeError.h"
+#include "data/EmbeddedData.h"
+#include "data/Records.h"
+
+QStringList ChargeRessource(const QString& type, int id)
+{
+    const auto bytes = embeddedFile(type.toLatin1().constData());
+    if (!bytes)
+        throw RuntimeError(326, QStringLiteral("Resource with identifier '%1' (%2) not found").arg(type).arg(id));
+    return splitRecords(*bytes);
+}
+
+void ChargeDico(WordData& data)
+{
+    data.DicoWords = ChargeRessource(QStringLiteral("DICO"), 100);
+}
+
+void ChargeListeAna(WordData& data)
+{
+    data.AnaWords = ChargeRessource(QStringLiteral("ANA"), 99);
+}
+
+void ChargeLettreSyno(WordData& data, QChar letter)
+{
+    const int rank = letter.toUpper().unicode() - u'A';
+    if (rank < 0 || rank >= 26)
+        throw RuntimeError::subscriptOutOfRange();
+    data.LignesSyno = ChargeRessource(QStringLiteral("SYNONY") + QChar(u'A' + rank), 101 + rank);
+    fillSynonymLetter(data, rank, data.LignesSyno);
+}

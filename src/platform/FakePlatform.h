@@ -1,0 +1,120 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <functional>
+
+// A platform for tests: records what the windows asked and answers what the test says.
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon;
+        Buttons buttons;
+        int defaultButton;
+    };
+
+    // Settings held in memory; writes are also logged in order as "key=value".
+    QMap<QString, QString> settings;
+    QStringList settingWrites;
+
+    QList<Message> messages;
+    QList<int> answers;          // answers given to the next message boxes, in order
+    int defaultAnswer = Ok;      // when answers is empty (Yes for a Yes/No box... set by the test)
+    std::function<void(const Message&)> onMessage;  // called while a message box "is open"
+
+    QStringList openedUrls;
+    bool openUrlResult = true;
+    QList<QStringList> startedPrograms;  // program first, then its arguments
+    QString executableFound;             // what findExecutable answers
+    QStringList executableQueries;
+
+    QString clipboard;
+    int clipboardClears = 0;
+
+    bool otherInstance = false;
+    QList<QWidget*> dragged;
+
+    QList<QColor> colorDialogInitial;
+    std::optional<QColor> colorChosen;   // none: the dialog is cancelled
+
+    QSize screenTwips{1920 * 15, 1080 * 15};
+    QList<QPair<QWidget*, int>> pointers;
+    QList<int> screenPointers;
+
+    int randomizeCalls = 0;
+    QList<float> randomValues;  // drawn in order; 0.5 when exhausted
+
+    QString appFolder = QStringLiteral("/opt/lexiparc");
+    QString tempFolder = QStringLiteral("/tmp");
+    int quitCalls = 0;
+
+    QString readSetting(const QString& key) override { return settings.value(key); }
+    void writeSetting(const QString& key, const QString& value) override
+    {
+        settings[key] = value;
+        settingWrites << key + u'=' + value;
+    }
+    int messageBox(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   int defaultButton) override
+    {
+        messages.append({text, title, icon, buttons, defaultButton});
+        if (onMessage)
+            onMessage(messages.last());
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        if (buttons == Buttons::Ok)
+            return Ok;
+        return defaultAnswer;
+    }
+    bool openUrl(const QString& url) override
+    {
+        openedUrls << url;
+        return openUrlResult;
+    }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        startedPrograms.append(QStringList{program} + arguments);
+        return true;
+    }
+    QString findExecutable(const QString& file) override
+    {
+        executableQueries << file;
+        return executableFound;
+    }
+    void clearClipboard() override
+    {
+        clipboard.clear();
+        ++clipboardClears;
+    }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    bool otherInstanceRunning() override { return otherInstance; }
+    void dragWindow(QWidget* window) override { dragged << window; }
+    QColor chooseColor(QWidget*, const QColor& initial) override
+    {
+        colorDialogInitial << initial;
+        return colorChosen ? *colorChosen : initial;
+    }
+    QSize screenSizeTwips() override { return screenTwips; }
+    void setPointer(QWidget* window, int pointer) override { pointers.append({window, pointer}); }
+    void setScreenPointer(int pointer) override { screenPointers << pointer; }
+    void randomize() override { ++randomizeCalls; }
+    float rnd() override { return randomValues.isEmpty() ? 0.5f : randomValues.takeFirst(); }
+    QString applicationFolder() override { return appFolder; }
+    QString temporaryFolder() override { return tempFolder; }
+    void quit() override { ++quitCalls; }
+
+    // The last pointer set on a window (Default when none was).
+    int lastPointer(QWidget* window) const
+    {
+        for (auto it = pointers.crbegin(); it != pointers.crend(); ++it)
+            if (it->first == window)
+                return it->second;
+        return Default;
+    }
+};

@@ -1,0 +1,70 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+// Everything the windows ask of the desktop: settings, message boxes, shell and browser,
+// clipboard, single instance, window drag, colour dialog, mouse pointer and the random
+// generator. Tests replace it with FakePlatform.
+class Platform {
+public:
+    enum class Icon { None, Critical, Question, Exclamation, Information };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // Answers, with the values the message-box functions return.
+    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+    // Mouse pointers: the arrow and the hourglass.
+    enum Pointer { Default = 0, Arrow = 1, Hourglass = 11 };
+
+    virtual ~Platform() = default;
+
+    // Per-user settings of application "LXPC", section "Options". Absent key: empty text.
+    virtual QString readSetting(const QString& key) = 0;
+    virtual void writeSetting(const QString& key, const QString& value) = 0;
+
+    // A modal message box; defaultButton is 1, 2 or 3 (the button's position). Returns the answer.
+    virtual int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                           Buttons buttons, int defaultButton = 1) = 0;
+
+    // Opens a URL (web page or mailto:) with the desktop's default handler.
+    virtual bool openUrl(const QString& url) = 0;
+    // Starts a program with arguments, detached.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // The program associated with a file (by its type); empty when none is found.
+    virtual QString findExecutable(const QString& file) = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+
+    // True when another instance of the program already runs. The first call decides.
+    virtual bool otherInstanceRunning() = 0;
+    // Starts moving a window with the mouse, as if its title bar had been grabbed.
+    virtual void dragWindow(QWidget* window) = 0;
+
+    // The colour dialog opened on an initial colour; returns the colour it holds when it
+    // closes (the initial one when the user cancels).
+    virtual QColor chooseColor(QWidget* parent, const QColor& initial) = 0;
+
+    // The screen size in twips.
+    virtual QSize screenSizeTwips() = 0;
+    // The mouse pointer of a window, or of the whole screen.
+    virtual void setPointer(QWidget* window, int pointer) = 0;
+    virtual void setScreenPointer(int pointer) = 0;
+
+    // The pseudo-random generator: reseeded from the clock, a number in [0, 1).
+    virtual void randomize() = 0;
+    virtual float rnd() = 0;
+
+    // The program's folder.
+    virtual QString applicationFolder() = 0;
+    // The user's folder for temporary files.
+    virtual QString temporaryFolder() = 0;
+
+    // Ends the program at once: no window asks anything, nothing is saved.
+    virtual void quit() = 0;
+};

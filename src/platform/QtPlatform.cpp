@@ -1,0 +1,243 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+#include <chrono>
+#include <cstdlib>
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+QSettings& QtPlatform::settings()
+{
+    if (!settings_) {
+        // ~/.config/LXPC.ini, section [Options].
+        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                QStringLiteral("LXPC"));
+    }
+    return *settings_;
+}
+
+QString QtPlatform::readSetting(const QString& key)
+{
+    const QVariant v = settings().value(QStringLiteral("Options/") + key);
+    return v.isValid() ? v.toString() : QString();
+}
+
+void QtPlatform::writeSetting(const QString& key, const QString& value)
+{
+    settings().setValue(QStringLiteral("Options/") + key, value);
+    settings().sync();
+}
+
+int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                           Buttons buttons, int defaultButton)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    QList<QPair<QMessageBox::StandardButton, int>> list;
+    switch (buttons) {
+    case Buttons::Ok: list = {{QMessageBox::Ok, Ok}}; break;
+    case Buttons::OkCancel: list = {{QMessageBox::Ok, Ok}, {QMessageBox::Cancel, Cancel}}; break;
+    case Buttons::YesNo: list = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}}; break;
+    case Buttons::YesNoCancel:
+        list = {{QMessageBox::Yes, Yes}, {QMessageBox::No, No}, {QMessageBox::Cancel, Cancel}};
+        break;
+    }
+    QList<QAbstractButton*> made;
+    for (const auto& b : list)
+        made << box.addButton(b.first);
+    if (defaultButton >= 1 && defaultButton <= made.size())
+        box.setDefaultButton(qobject_cast<QPushButton*>(made[defaultButton - 1]));
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (int i = 0; i < made.size(); ++i)
+        if (made[i] == clicked)
+            return list[i].second;
+    // Closed by Escape or the window's close box.
+    return buttons == Buttons::YesNo ? No : (buttons == Buttons::Ok ? Ok : Cancel);
+}
+
+bool QtPlatform::openUrl(const QString& url)
+{
+    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+namespace {
+// The Exec program of a desktop entry found in the XDG application folders.
+QString desktopEntryProgram(const QString& entry)
+{
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
+    if (path.isEmpty())
+        return {};
+    QSettings desktop(path, QSettings::IniFormat);
+    const QString exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString();
+    const QStringList parts = QProcess::splitCommand(exec);
+    if (parts.isEmpty())
+        return {};
+    return QStandardPaths::findExecutable(parts.first()).isEmpty()
+               ? (QFileInfo(parts.first()).isExecutable() ? parts.first() : QString())
+               : QStandardPaths::findExecutable(parts.first());
+}
+}
+
+QString QtPlatform::findExecutable(const QString& file)
+{
+    if (!QFileInfo::exists(file))
+        return {};
+    const QString mime = QMimeDatabase().mimeTypeForFile(file).name();
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime});
+    if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0) {
+        const QString entry = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+        if (!entry.isEmpty()) {
+            const QString program = desktopEntryProgram(entry);
+            if (!program.isEmpty())
+                return program;
+        }
+    }
+    if (mime == QLatin1String("text/html")) {
+        for (const char* name : {"x-www-browser", "sensible-browser", "xdg-open"}) {
+            const QString p = QStandardPaths::findExecutable(QString::fromLatin1(name));
+            if (!p.isEmpty())
+                return p;
+        }
+    }
+    return {};
+}
+
+void QtPlatform::clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtPlatform::otherInstanceRunning()
+{
+    if (!otherInstance_) {
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty())
+            dir = QDir::tempPath();
+        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/lexiparc.lock"));
+        instanceLock_->setStaleLockTime(0);
+        // A lock we cannot take because another process holds it means another instance;
+        // a folder we cannot write in does not stop the program.
+        const bool locked = instanceLock_->tryLock(0);
+        otherInstance_ = !locked && instanceLock_->error() == QLockFile::LockFailedError;
+    }
+    return *otherInstance_;
+}
+
+void QtPlatform::dragWindow(QWidget* window)
+{
+    if (!window)
+        return;
+    if (QWindow* handle = window->window()->windowHandle())
+        handle->startSystemMove();
+}
+
+QColor QtPlatform::chooseColor(QWidget* parent, const QColor& initial)
+{
+    const QColor c = QColorDialog::getColor(initial, parent);
+    return c.isValid() ? c : initial;
+}
+
+QSize QtPlatform::screenSizeTwips()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize px = screen ? screen->geometry().size() : QSize(1280, 1024);
+    return {px.width() * 15, px.height() * 15};
+}
+
+namespace {
+Qt::CursorShape cursorFor(int pointer)
+{
+    return pointer == Platform::Hourglass ? Qt::WaitCursor : Qt::ArrowCursor;
+}
+}
+
+void QtPlatform::setPointer(QWidget* window, int pointer)
+{
+    if (!window)
+        return;
+    if (pointer == Default)
+        window->unsetCursor();
+    else
+        window->setCursor(cursorFor(pointer));
+}
+
+void QtPlatform::setScreenPointer(int pointer)
+{
+    if (screenPointerSet_) {
+        QApplication::restoreOverrideCursor();
+        screenPointerSet_ = false;
+    }
+    if (pointer != Default) {
+        QApplication::setOverrideCursor(cursorFor(pointer));
+        screenPointerSet_ = true;
+    }
+}
+
+void QtPlatform::randomize()
+{
+    random_.seed(std::uint32_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+float QtPlatform::rnd()
+{
+    return std::uniform_real_distribution<float>(0.0f, 1.0f)(random_) * 0.99999994f;
+}
+
+QString QtPlatform::applicationFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::temporaryFolder()
+{
+    return QDir::tempPath();
+}
+
+void QtPlatform::quit()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+    else
+        std::exit(0);
+}

@@ -1,0 +1,48 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+#include <memory>
+#include <random>
+
+class QSettings;
+
+// The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
+// QDesktopServices, QClipboard, a lock file for the single instance, QWindow's system move.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    QString readSetting(const QString& key) override;
+    void writeSetting(const QString& key, const QString& value) override;
+    int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                   Buttons buttons, int defaultButton) override;
+    bool openUrl(const QString& url) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+    QString findExecutable(const QString& file) override;
+    void clearClipboard() override;
+    void setClipboardText(const QString& text) override;
+    bool otherInstanceRunning() override;
+    void dragWindow(QWidget* window) override;
+    QColor chooseColor(QWidget* parent, const QColor& initial) override;
+    QSize screenSizeTwips() override;
+    void setPointer(QWidget* window, int pointer) override;
+    void setScreenPointer(int pointer) override;
+    void randomize() override;
+    float rnd() override;
+    QString applicationFolder() override;
+    QString temporaryFolder() override;
+    void quit() override;
+
+private:
+    QSettings& settings();
+
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QLockFile> instanceLock_;
+    std::optional<bool> otherInstance_;
+    std::mt19937 random_{5489u};
+    bool screenPointerSet_ = false;
+};

@@ -1,0 +1,5 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "app/Fabriques.h"
+
+const Fabrique FabriqueFrm10Dico{};
+const Fabrique FabriqueFrm15Scrabble{};

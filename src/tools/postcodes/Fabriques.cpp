@@ -1,0 +1,4 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "app/Fabriques.h"
+
+const Fabrique FabriqueFrm14CD{};

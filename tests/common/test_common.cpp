@@ -1,0 +1,143 @@
+// Lexiparc — GPL-3.0-or-later.
+// The shared text helpers, colours, paths, load options and the cascade.
+#include "common/Cascade.h"
+#include "common/Colors.h"
+#include "common/Options.h"
+#include "common/Paths.h"
+#include "common/TextHelpers.h"
+
+#include <QtTest>
+
+class TestCommon : public QObject {
+    Q_OBJECT
+private slots:
+    void subAccents_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("fold table") << QStringLiteral("àäâçéèëêïîöôùüûÿ") << QStringLiteral("aaaceeeeiioouuuy");
+        QTest::newRow("capitals, ligatures, signs unchanged")
+            << QStringLiteral("Éè œæ’-'É") << QStringLiteral("Ée œæ’-'É");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("phrase") << QStringLiteral("à côté") << QStringLiteral("a cote");
+    }
+    void subAccents()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(SubAccents(in), out);
+    }
+    void subAccentsCount()
+    {
+        QCOMPARE(SubAccents(QStringLiteral("été"), 2), QStringLiteral("et"));
+        QCOMPARE(SubAccents(QStringLiteral("été"), 0), QString());
+    }
+
+    void changeCaractere_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("every occurrence") << "A?B?C" << "?" << "" << "ABC";
+        QTest::newRow("no overlap, left to right") << "aaaa" << "aa" << "b" << "bb";
+        QTest::newRow("exact case") << "Saint saint" << "saint" << "st" << "Saint st";
+        QTest::newRow("empty search") << "abc" << "" << "x" << "abc";
+        QTest::newRow("blank text") << "   " << " " << "-" << "   ";
+        QTest::newRow("empty text") << "" << "a" << "b" << "";
+        QTest::newRow("blanks to hyphens") << "le puy en velay" << " " << "-" << "le-puy-en-velay";
+    }
+    void changeCaractere()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, out);
+        QCOMPARE(sChangeCaractere(text, from, to), out);
+    }
+
+    void windows1252()
+    {
+        const QByteArray bytes("\x80\x92\x9c\xa7\xa3\xe9\x81", 7);
+        const QString text = fromWindows1252(bytes);
+        QCOMPARE(text, QString::fromUtf8("€’œ§£é") + QChar(0x81));
+        QCOMPARE(toWindows1252(text), bytes);
+    }
+
+    void colors_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("number");
+        QTest::newRow("hex white") << "&HFFFFFF" << true << 16777215;
+        QTest::newRow("decimal white") << "16777215" << true << 16777215;
+        QTest::newRow("hex grey, lower case prefix") << "&he0e0e0" << true << 14737632;
+        QTest::newRow("hex with trailing &") << "&H404040&" << true << 0x404040;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("junk") << "blanc" << false << 0;
+    }
+    void colors()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, number);
+        const auto n = colorNumber(text);
+        QCOMPARE(n.has_value(), valid);
+        if (valid)
+            QCOMPARE(*n, number);
+    }
+    void colorLayout()
+    {
+        // Blue in the high byte.
+        QCOMPARE(colorFromNumber(0x0000FF), QColor(255, 0, 0));
+        QCOMPARE(colorFromNumber(0xFF0000), QColor(0, 0, 255));
+        QCOMPARE(colorFromText("&HFFFFFF"), colorFromText("16777215"));
+        QCOMPARE(numberFromColor(QColor(0x12, 0x34, 0x56)), 0x563412);
+    }
+
+    void loadOption_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("255") << "255" << 255;
+        QTest::newRow("256") << "256" << 0;
+        QTest::newRow("negative") << "-1" << 0;
+        QTest::newRow("junk") << "oui" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+    void loadOption()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(int(loadOptionFromText(text)), value);
+    }
+
+    void paths()
+    {
+        QCOMPARE(cheminAvecSeparateur(QStringLiteral("/")), QStringLiteral("/"));
+        QCOMPARE(cheminAvecSeparateur(QStringLiteral("/opt/lexiparc")), QStringLiteral("/opt/lexiparc/"));
+        QCOMPARE(cheminAvecSeparateur(QStringLiteral("/opt/lexiparc/")), QStringLiteral("/opt/lexiparc/"));
+        QCOMPARE(fichierDefinitions(QStringLiteral("/opt/lexiparc/"), QStringLiteral("1.20")),
+                 QStringLiteral("/opt/lexiparc/definitions1.20.ret"));
+    }
+
+    void cascade()
+    {
+        Module m;
+        QList<int> seen;
+        for (int i = 0; i < 7; ++i) {
+            PositionFenetreSuivante(m);
+            QCOMPARE(m.PosHaut, m.PosGauche);
+            seen << m.PosGauche;
+        }
+        QCOMPARE(seen, (QList<int>{600, 1200, 1800, 2400, 3000, 3600, 600}));
+        m.PosGauche = 700;
+        PositionFenetreSuivante(m);
+        QCOMPARE(int(m.PosGauche), 700);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCommon)
+#include "test_common.moc"
