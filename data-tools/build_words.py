@@ -160,7 +160,8 @@ def build_synonyms(paths, log):
         records[L] = ["%s§%s$%s" % (h, c, "\\".join(s)) for _, h, c, s in rows]
         for _, h, c, s in rows:
             k = fold_accents(h).upper()
-            if k not in by_key:
+            # Entries of unknown class are the thesaurus's least reliable.
+            if c and k not in by_key:
                 by_key[k] = s
     log("thesaurus: %d headwords read, %d records; dropped: %s; labels without code: %s"
         % (len(entries), sum(len(v) for v in records.values()), dict(stats),
@@ -168,19 +169,35 @@ def build_synonyms(paths, log):
     return records, by_key, stats, unknown_labels
 
 
+def _accents(text):
+    return sum(1 for ch in text if ord(ch) > 127)
+
+
 def build_littre(paths, log):
+    """Folded headword -> [(headword as written, lower case; first sense)].
+    The index also lists headwords without their accents as aliases of the
+    accented entry (same text): an alias is given the accented spelling."""
+    entries = list(littre.read_entries(paths["littre_idx"], paths["littre_dict"],
+                                       with_offsets=True))
+    spelling = {}
+    for headword, _, where in entries:
+        hk = littre.headword_key(headword, max_len=None)
+        if hk is not None and (where not in spelling or
+                               _accents(hk[0]) > _accents(spelling[where])):
+            spelling[where] = hk[0]
     index = {}
-    n = 0
-    for headword, entry in littre.read_entries(paths["littre_idx"], paths["littre_dict"]):
-        n += 1
+    for headword, entry, where in entries:
         hk = littre.headword_key(headword, max_len=None)
         if hk is None:
             continue
         lower, key = hk
+        if fold_accents(spelling[where]).lower() == lower:
+            lower = spelling[where]
         sense = clean_definition(littre.first_sense(entry))
         if sense:
             index.setdefault(key, []).append((lower, sense))
-    log("Littré: %d entries, %d single-word headwords with a first sense" % (n, len(index)))
+    log("Littré: %d entries, %d single-word headwords with a first sense"
+        % (len(entries), len(index)))
     return index
 
 
@@ -198,9 +215,13 @@ def choose_littre(word, info, index):
     cands = index.get(word)
     if not cands:
         return ""
-    for lower, sense in cands:
-        if lower in info.surfaces:
-            return sense
+    # The plain spelling first (LE: the article rather than "lé"), then
+    # another spelling of the word, then any entry that folds to it.
+    plain = word.lower()
+    for wanted in (lambda h: h == plain, lambda h: h in info.surfaces):
+        for lower, sense in cands:
+            if wanted(lower):
+                return sense
     return cands[0][1]
 
 

@@ -22,8 +22,9 @@ _TAG_RE = re.compile(r"<[^>]+>")
 _HOMONYM_RE = re.compile(r"(\.\d+)+$")
 
 
-def read_entries(idx_path, dict_path):
-    """Yield (headword, raw entry text) in index order."""
+def read_entries(idx_path, dict_path, with_offsets=False):
+    """Yield (headword, raw entry text) in index order; with_offsets adds
+    the entry's (offset, size), shared by a headword and its aliases."""
     with open(idx_path, "rb") as f:
         idx = f.read()
     with gzip.open(dict_path, "rb") as f:   # dictzip is gzip-compatible
@@ -34,7 +35,8 @@ def read_entries(idx_path, dict_path):
         word = idx[p:e].decode("utf-8")
         off, size = struct.unpack(">II", idx[e + 1:e + 9])
         p = e + 9
-        yield word, data[off:off + size].decode("utf-8")
+        text = data[off:off + size].decode("utf-8")
+        yield (word, text, (off, size)) if with_offsets else (word, text)
 
 
 def headword_key(headword, max_len=15):

@@ -8,7 +8,7 @@ namespace DataCounts {
 // Records of the dictionary list (DICO).
 inline constexpr int kNbMots = 406146;
 // Words of the definitions file with a definition of their own.
-inline constexpr int kNbDefinitions = 46560;
+inline constexpr int kNbDefinitions = 45818;
 // Synonym records of SYNONYA to SYNONYZ.
 inline constexpr int kNbSynonymes = 36166;
 // Synonym records per initial letter, A to Z.
