@@ -37,10 +37,12 @@ LETTERS = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
 
 
 class WordInfo:
-    __slots__ = ("admitted", "codes", "not_codes", "lemmas", "surfaces", "is_lemma")
+    __slots__ = ("admitted", "codes", "not_codes", "lemmas", "surfaces", "is_lemma",
+                 "not_reasons")
 
     def __init__(self):
         self.admitted = False
+        self.not_reasons = set()
         self.codes = set()
         self.not_codes = set()
         self.lemmas = {}       # lemma spelling (folded) -> first root line
@@ -48,13 +50,16 @@ class WordInfo:
         self.is_lemma = False
 
 
-def root_is_admitted(aff, root):
+def not_admitted_reason(aff, root):
+    """None for a root whose forms are admitted words; "symbol" for units,
+    symbols and abbreviations; "locution" for a fragment that only occurs
+    inside a locution (ab, cf, abrupto, catimini)."""
     if aff.keepcase and aff.keepcase in root.flags:
-        return False
+        return "symbol"
     pos_values = [m[3:] for m in root.morph if m.startswith("po:")]
     if pos_values and all(p.startswith("loc.") or p in NOT_ADMITTED_PO for p in pos_values):
-        return False
-    return True
+        return "locution" if any(p.startswith("loc.") for p in pos_values) else "symbol"
+    return None
 
 
 def root_codes(root):
@@ -77,7 +82,8 @@ def build_words(paths, log):
     words = {}
     nforms = 0
     for root in affix.read_dic(aff, paths["dic"]):
-        admitted = root_is_admitted(aff, root)
+        reason = not_admitted_reason(aff, root)
+        admitted = reason is None
         codes = root_codes(root)
         stem = root_stem(root)
         for form in aff.expand(root):
@@ -93,6 +99,7 @@ def build_words(paths, log):
                 info.codes |= codes
             else:
                 info.not_codes |= codes
+                info.not_reasons.add(reason)
             lemma = stem if (stem and form.lemma == root.word) else form.lemma
             lw = dico_form(lemma) or fold_accents(lemma).upper()
             if lw == w:
@@ -241,6 +248,11 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
     for w in dico:
         info = words[w]
         d = choose_littre(w, info, littre_index)
+        if d and not info.admitted and info.not_reasons == {"locution"}:
+            # A locution fragment that the Littré lists as a word of its
+            # own (antan, catimini) is a French word: admitted.
+            info.admitted = True
+            info.codes = info.not_codes
         if d:
             m = _VOY_RE.match(d)
             if m:
