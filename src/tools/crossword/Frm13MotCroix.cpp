@@ -308,6 +308,10 @@ void Frm13MotCroix::donneFocus(int Index)
     QLineEdit* t = TxtS[size_t(Index)];
     if (!t->isEnabled())
         return;
+    if (focusDiffere_) {
+        focusApresTouche_ = Index;
+        return;
+    }
     t->setFocus(Qt::OtherFocusReason);
 }
 
@@ -427,8 +431,20 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
             // A mouse click that gave the focus places the caret afterwards: select again.
             QTimer::singleShot(0, TxtS[size_t(i)], &QLineEdit::selectAll);
         } else if (event->type() == QEvent::KeyPress) {
+            // The key goes into the box where it was typed; a focus move asked by the key-down
+            // handling is made once the box has taken the key.
             auto* k = static_cast<QKeyEvent*>(event);
+            focusDiffere_ = true;
+            focusApresTouche_ = 0;
             TxtS_KeyDown(i, codeTouche(k), etatShift(k->modifiers()));
+            focusDiffere_ = false;
+            if (focusApresTouche_ != 0) {
+                const int cible = focusApresTouche_;
+                focusApresTouche_ = 0;
+                TxtS[size_t(i)]->event(event);
+                donneFocus(cible);
+                return true;
+            }
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
         for (int k = 0; k < 2; ++k)

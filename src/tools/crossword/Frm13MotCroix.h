@@ -76,4 +76,7 @@ private:
     QString TexteAvant;
     std::uint8_t MsgDejaVu = 0;
     std::uint8_t PremiereCopie = 1;
+
+    bool focusDiffere_ = false;  // inside the key-down handling of a box
+    int focusApresTouche_ = 0;   // the box to focus once the key has gone into its box
 };
