@@ -216,6 +216,11 @@ private slots:
         // The text is selected when the box gets the focus: a new letter replaces it.
         tape(2, 'x');
         QCOMPARE(box(2)->text(), QStringLiteral("X"));
+        // Also when the box is given the focus by a mouse click.
+        QTest::mouseClick(box(3), Qt::LeftButton, {}, QPoint(4, 4));
+        QTRY_COMPARE(box(3)->selectedText(), QStringLiteral("?"));
+        QTest::keyClick(box(3), 'u');
+        QCOMPARE(box(3)->text(), QStringLiteral("U"));
         tape(4, ' ');
         QCOMPARE(box(4)->text(), QStringLiteral(" "));
         QCOMPARE(texte(box(4)), colorFromNumber(0x80));
