@@ -69,6 +69,8 @@ void AnagramIndex::AjouteAnagramme(const QString& word)
 {
     AnaBucket& slot = AnaBuckets[size_t(slotOf(word))];
     if (!slot.Head.isEmpty() && slot.Head != word) {
+        if (slot.More.empty())
+            slot.More.reserve(4);  // most slots hold a few words: one allocation
         slot.More.push_back(AnaPoolNext);
         slot.HasMore = true;
         AnaPool[size_t(AnaPoolNext)] = word;
