@@ -2,12 +2,16 @@
 // The definitions file reader and the dictionary lookup, on small files.
 #include "common/RuntimeError.h"
 #include "common/TextHelpers.h"
+#include "data/DataCounts.h"
 #include "data/Records.h"
+#include "data/Resources.h"
+#include "data/WordData.h"
 #include "tools/dictionary/Dictionnaire.h"
 #include "tools/dictionary/GetIni.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -68,6 +72,17 @@ private slots:
             << QByteArray("  [cont]  \r\n5 = cinq\r\n") << "Cont" << "5" << "= cinq";
         QTest::newRow("header with text after it") << QByteArray("[CONT] words\r\n5 = cinq\r\n") << "Cont" << "5"
                                                    << "= cinq";
+        // Keys with letters are searched line by line, keys of digits by their occurrences.
+        QTest::newRow("letter key x12 before x1")
+            << QByteArray("[Cont]\r\nx12 = douze\r\n  X1  = un\r\n") << "Cont" << "x1" << "= un";
+        QTest::newRow("letter key after a [ line")
+            << QByteArray("[Cont]\r\na = un\r\n[Autre]\r\nb = deux\r\n") << "Cont" << "b" << "";
+        QTest::newRow("letter key before the header")
+            << QByteArray("b = avant\r\n[Cont]\r\nc = c\r\n") << "Cont" << "b" << "";
+        QTest::newRow("digit key inside a value") << QByteArray("[Cont]\r\n1 = vu 7 = x\r\n7 = sept\r\n") << "Cont"
+                                                  << "7" << "= sept";
+        QTest::newRow("[ inside a value") << QByteArray("[Cont]\r\n1 = a [b]\r\n2 = deux\r\n") << "Cont" << "2"
+                                          << "= deux";
         QTest::newRow("key letters ignore case") << QByteArray("[S]\r\nClef = v\r\n") << "s" << "cLEF" << "= v";
         QTest::newRow("header missing") << QByteArray("5 = cinq\r\n") << "Cont" << "5" << "";
         QTest::newRow("key before the header") << QByteArray("5 = avant\r\n[Cont]\r\n6 = six\r\n") << "Cont" << "5"
@@ -333,6 +348,50 @@ private slots:
                                 "précises.|Il existe des milliers de mots, ne sont admis que|ceux qui figurent dans la "
                                 "partie noms communs|des différents dictionnaires de langue française.||Le mot eleve "
                                 "existe mais n'est pas admis|au jeu de scrabble."));
+    }
+
+    // ---- the shipped definitions file ----
+    void shippedDefinitions()
+    {
+        const QString path = QStringLiteral(LEXIPARC_SOURCE_DIR "/resources/definitions1.20.ret");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList lines = splitRecords(f.readAll());
+        WordData words;
+        ChargeDico(words);
+        const QStringList& dico = words.DicoWords;
+        QCOMPARE(dico.size(), qsizetype(DataCounts::kNbMots));
+        QCOMPARE(lines.first(), QStringLiteral("[Cont]"));
+        // One line per word, keyed by its position in the list, in order; every value splits.
+        QCOMPARE(lines.size(), dico.size() + 1);
+        const QSet<QString> known(dico.cbegin(), dico.cend());
+        int crossReferences = 0;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QString prefix = QString::number(i) + QStringLiteral(" = ");
+            QVERIFY2(lines[i].startsWith(prefix), qPrintable(lines[i]));
+            const QString value = lines[i].mid(prefix.size() - 2);
+            if (value == TexteDico::ValeurExiste)
+                continue;
+            const qsizetype pound = value.indexOf(u'£');
+            const qsizetype section = value.indexOf(u'§');
+            QVERIFY2(pound >= 0 && section > pound, qPrintable(lines[i]));
+            // A cross-reference names a word of the list, so the lookup can follow it.
+            const QString def = value.mid(section + 1);
+            if (def.contains(QLatin1String("Voir ")) && def.size() < 22) {
+                ++crossReferences;
+                QVERIFY2(def.contains(u'.') && known.contains(def.left(def.indexOf(u'.')).right(def.size() - 6)),
+                         qPrintable(lines[i]));
+            }
+        }
+        QVERIFY(crossReferences > 0);
+        // The reader and the lookup on the first and the last word.
+        const QString last = QString::number(dico.size());
+        QCOMPARE(GetIni(path, kSectionDefinitions, last), lines.last().mid(last.size() + 1));
+        for (const QString& word : {dico.first(), dico.last()}) {
+            const ResultatRecherche r = ChercheDefinition({dico, path, word.toLower(), DataCounts::kLongMaxDef});
+            QVERIFY(!r.echec);
+            QCOMPARE(r.entete == word || r.entete == TexteDico::Existe, true);
+        }
     }
 };
 

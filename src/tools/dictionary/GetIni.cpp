@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <array>
 #include <cstring>
+#include <string.h>
 
 namespace {
 // Case folding of single Windows-1252 bytes, to upper or to lower case; a byte whose
@@ -78,10 +79,105 @@ public:
         return true;
     }
 
+    // Where the next line begins.
+    const char* position() const { return pos_; }
+
 private:
     const char* pos_;
     const char* fin_;
 };
+
+// A key line's value: from its first "=" to its end, without the blanks around it.
+QString valeurDeLigne(Plage ligne)
+{
+    const char* egal = static_cast<const char*>(std::memchr(ligne.debut, '=', size_t(ligne.size())));
+    const Plage valeur = sansBlancs({egal, ligne.fin});
+    return fromWindows1252(valeur.debut, valeur.size());
+}
+}
+
+namespace {
+// The first of the following lines that carries the key, or that ends the
+// section: the value, or the empty text.
+QString chercheCleLigneParLigne(Lignes& lignes, const QByteArray& cle)
+{
+    const TablesCasse& t = tables();
+    Plage ligne{};
+    while (lignes.suivante(ligne)) {
+        const Plage nette = sansBlancs(ligne);
+        if (commencePar(nette, cle, t.bas)) {
+            const Plage reste = sansBlancs({nette.debut + cle.size(), nette.fin});
+            if (reste.size() > 0 && *reste.debut == '=')
+                return valeurDeLigne(ligne);
+        }
+        if (nette.size() > 0 && *nette.debut == '[')
+            return {};
+    }
+    return {};
+}
+
+// The start of the line that holds `p`, when only blanks stand before `p` on it; null otherwise.
+const char* debutDeLigneSiBlancs(const char* debut, const char* p)
+{
+    while (p > debut && p[-1] == ' ')
+        --p;
+    return (p == debut || p[-1] == '\n') ? p : nullptr;
+}
+
+// The same search for a key whose bytes have no case (digits): the key's occurrences are
+// found in the whole section at once, and only they and the lines that begin with "[" are
+// examined. Gives the same result as the line-by-line search.
+QString chercheCleParOccurrences(const char* debut, const char* fin, const QByteArray& cle)
+{
+    const char* trouve = nullptr;  // start of the first line that carries the key
+    const char* p = debut;
+    while (p < fin) {
+        const void* occ = memmem(p, size_t(fin - p), cle.constData(), size_t(cle.size()));
+        if (!occ)
+            break;
+        const char* o = static_cast<const char*>(occ);
+        p = o + 1;
+        const char* ligne = debutDeLigneSiBlancs(debut, o);
+        if (!ligne)
+            continue;
+        const char* apres = o + cle.size();
+        while (apres < fin && *apres == ' ')
+            ++apres;
+        if (apres < fin && *apres == '=') {
+            trouve = ligne;
+            break;
+        }
+    }
+    // A line that begins with "[" before the key's line ends the section first.
+    const char* limite = trouve ? trouve : fin;
+    for (const char* c = debut; c < limite;) {
+        const char* crochet = static_cast<const char*>(std::memchr(c, '[', size_t(limite - c)));
+        if (!crochet)
+            break;
+        if (debutDeLigneSiBlancs(debut, crochet))
+            return {};
+        c = crochet + 1;
+    }
+    if (!trouve)
+        return {};
+    Lignes lignes(QByteArrayView(trouve, fin - trouve));
+    Plage ligne{};
+    lignes.suivante(ligne);
+    return valeurDeLigne(ligne);
+}
+
+bool sansCasse(const QByteArray& cle)
+{
+    const TablesCasse& t = tables();
+    if (cle.isEmpty() || cle.front() == ' ' || cle.front() == '[')
+        return false;
+    for (const char c : cle) {
+        const auto b = (unsigned char)c;
+        if (t.bas[b] != b || t.haut[b] != b || c == '\n' || c == '\r')
+            return false;
+    }
+    return true;
+}
 }
 
 QString valeurIni(QByteArrayView contenu, const QString& Contener, const QString& Variable)
@@ -96,21 +192,9 @@ QString valeurIni(QByteArrayView contenu, const QString& Contener, const QString
         section = commencePar(sansBlancs(ligne), entete, t.haut);
     if (!section)
         return {};
-    while (lignes.suivante(ligne)) {
-        const Plage nette = sansBlancs(ligne);
-        if (commencePar(nette, cle, t.bas)) {
-            const Plage reste = sansBlancs({nette.debut + cle.size(), nette.fin});
-            if (reste.size() > 0 && *reste.debut == '=') {
-                const char* egal =
-                    static_cast<const char*>(std::memchr(ligne.debut, '=', size_t(ligne.size())));
-                const Plage valeur = sansBlancs({egal, ligne.fin});
-                return fromWindows1252(valeur.debut, valeur.size());
-            }
-        }
-        if (nette.size() > 0 && *nette.debut == '[')
-            return {};
-    }
-    return {};
+    if (sansCasse(cle))
+        return chercheCleParOccurrences(lignes.position(), contenu.data() + contenu.size(), cle);
+    return chercheCleLigneParLigne(lignes, cle);
 }
 
 QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable)
@@ -123,17 +207,8 @@ QString GetIni(const QString& Filename, const QString& Contener, const QString& 
             throw RuntimeError(70, QStringLiteral("Permission denied"));
         throw RuntimeError(75, QStringLiteral("Path/File access error"));
     }
-    // One mapping of the whole file (or one read when it cannot be mapped), scanned in memory.
-    const qint64 size = file.size();
-    if (size > 0) {
-        if (const uchar* map = file.map(0, size)) {
-            const QString valeur =
-                valeurIni(QByteArrayView(reinterpret_cast<const char*>(map), qsizetype(size)), Contener, Variable);
-            file.close();
-            return valeur;
-        }
-    }
-    const QByteArray bytes = file.readAll();
+    // The whole file in one sequential read, then scanned in memory.
+    const QByteArray contenu = file.readAll();
     file.close();
-    return valeurIni(bytes, Contener, Variable);
+    return valeurIni(contenu, Contener, Variable);
 }
