@@ -1,5 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 // The dictionary and Scrabble check windows, driven headless on the test word list.
+#include "app/MDI.h"
 #include "common/Colors.h"
 #include "data/Records.h"
 #include "platform/FakePlatform.h"
@@ -353,6 +354,30 @@ private slots:
         QCOMPARE(sub->pos(), QPoint(70, 65));
         QTest::mouseMove(w->LblDef3, start + QPoint(60, 60));
         QCOMPARE(sub->pos(), QPoint(70, 65));
+    }
+
+    // The tool-bar buttons open the two windows in the main frame, or give them the focus.
+    void mainFrame()
+    {
+        MDI mdi(*ctx_);
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+        QVERIFY(mdi.CmdDico->isEnabled() && mdi.CmdScrabble->isEnabled());
+        QTest::mouseClick(mdi.CmdDico, Qt::LeftButton);
+        auto* dico = qobject_cast<Frm10Dico*>(mdi.fenetre(FabriqueFrm10Dico));
+        QVERIFY(dico);
+        auto* sub = qobject_cast<QMdiSubWindow*>(dico->parentWidget());
+        QVERIFY(sub);
+        QCOMPARE(sub->windowTitle(), QStringLiteral("Le dictionnaire"));
+        QCOMPARE(sub->pos(), QPoint(40, 40));
+        QTest::mouseClick(mdi.CmdScrabble, Qt::LeftButton);
+        auto* scrabble = qobject_cast<Frm15Scrabble*>(mdi.fenetre(FabriqueFrm15Scrabble));
+        QVERIFY(scrabble);
+        QCOMPARE(scrabble->parentWidget()->pos(), QPoint(80, 80));
+        QTest::mouseClick(mdi.CmdDico, Qt::LeftButton);
+        QCOMPARE(mdi.fenetre(FabriqueFrm10Dico), dico);
+        QCOMPARE(mdi.zone()->activeSubWindow(), sub);
+        QTRY_VERIFY(dico->TxtCtrl->hasFocus());
     }
 
     // ---- the Scrabble check window ----

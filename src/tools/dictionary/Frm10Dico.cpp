@@ -112,6 +112,8 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
         w->hide();
     setCopie(false);
 
+    // The focus given to the window goes to its text box.
+    setFocusProxy(TxtCtrl);
     connect(TxtCtrl, &QLineEdit::textChanged, this, &Frm10Dico::TxtCtrl_Change);
     connect(CmdCtrl, &QPushButton::clicked, this, &Frm10Dico::CmdCtrl_Click);
     connect(CmdCop, &QPushButton::clicked, this, &Frm10Dico::CmdCop_Click);

@@ -81,6 +81,8 @@ Frm15Scrabble::Frm15Scrabble(AppContext& ctx, QWidget* parent) : QWidget(parent)
                        static_cast<QWidget*>(Lbl[1]), static_cast<QWidget*>(Lbl[2])})
         w->hide();
 
+    // The focus given to the window goes to its text box.
+    setFocusProxy(TxtCtrl);
     connect(TxtCtrl, &QLineEdit::textChanged, this, &Frm15Scrabble::TxtCtrl_Change);
     connect(CmdCtrl, &QPushButton::clicked, this, &Frm15Scrabble::CmdCtrl_Click);
     connect(TimCherche, &QTimer::timeout, this, &Frm15Scrabble::TimCherche_Timer);
