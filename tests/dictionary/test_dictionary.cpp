@@ -105,7 +105,12 @@ private slots:
         QFETCH(QString, section);
         QFETCH(QString, key);
         QFETCH(QString, value);
-        QCOMPARE(GetIni(write(file), section, key), value);
+        const QString path = write(file);
+        QCOMPARE(GetIni(path, section, key), value);
+        QCOMPARE(valeurIni(file, section, key), value);
+        // Lines cut across the blocks of the read.
+        for (const qsizetype block : {1, 2, 3, 5, 8, 13})
+            QCOMPARE(GetIni(path, section, key, block), value);
     }
 
     void getIniSeesAChangedFile()
@@ -384,7 +389,10 @@ private slots:
             }
         }
         QVERIFY(crossReferences > 0);
-        // The reader and the lookup on the first and the last word.
+        // The reader on keys all along the file, and the lookup on the first and the last word.
+        for (qsizetype i = 1; i < lines.size(); i += 4999)
+            QCOMPARE(GetIni(path, kSectionDefinitions, QString::number(i)),
+                     lines[i].mid(QString::number(i).size() + 1));
         const QString last = QString::number(dico.size());
         QCOMPARE(GetIni(path, kSectionDefinitions, last), lines.last().mid(last.size() + 1));
         for (const QString& word : {dico.first(), dico.last()}) {

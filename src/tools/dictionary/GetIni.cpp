@@ -6,9 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string.h>
+#include <vector>
 
 namespace {
 // Case folding of single Windows-1252 bytes, to upper or to lower case; a byte whose
@@ -62,23 +64,21 @@ bool commencePar(Plage texte, const QByteArray& prefixe, const std::array<unsign
     return true;
 }
 
-// The lines of a file: each ends at a LF, a CR before it is no part of the line.
+// The lines of a text: each ends at a LF, a CR before it is no part of the line.
 class Lignes {
 public:
-    explicit Lignes(QByteArrayView data) : pos_(data.data()), fin_(data.data() + data.size()) {}
+    Lignes(const char* debut, const char* fin) : pos_(debut), fin_(fin) {}
     bool suivante(Plage& ligne)
     {
         if (pos_ >= fin_)
             return false;
         const char* lf = static_cast<const char*>(std::memchr(pos_, '\n', size_t(fin_ - pos_)));
-        const char* finLigne = lf ? lf : fin_;
-        ligne = {pos_, finLigne};
+        ligne = {pos_, lf ? lf : fin_};
         if (ligne.fin > ligne.debut && ligne.fin[-1] == '\r')
             --ligne.fin;
         pos_ = lf ? lf + 1 : fin_;
         return true;
     }
-
     // Where the next line begins.
     const char* position() const { return pos_; }
 
@@ -94,27 +94,6 @@ QString valeurDeLigne(Plage ligne)
     const Plage valeur = sansBlancs({egal, ligne.fin});
     return fromWindows1252(valeur.debut, valeur.size());
 }
-}
-
-namespace {
-// The first of the following lines that carries the key, or that ends the
-// section: the value, or the empty text.
-QString chercheCleLigneParLigne(Lignes& lignes, const QByteArray& cle)
-{
-    const TablesCasse& t = tables();
-    Plage ligne{};
-    while (lignes.suivante(ligne)) {
-        const Plage nette = sansBlancs(ligne);
-        if (commencePar(nette, cle, t.bas)) {
-            const Plage reste = sansBlancs({nette.debut + cle.size(), nette.fin});
-            if (reste.size() > 0 && *reste.debut == '=')
-                return valeurDeLigne(ligne);
-        }
-        if (nette.size() > 0 && *nette.debut == '[')
-            return {};
-    }
-    return {};
-}
 
 // The start of the line that holds `p`, when only blanks stand before `p` on it; null otherwise.
 const char* debutDeLigneSiBlancs(const char* debut, const char* p)
@@ -124,80 +103,109 @@ const char* debutDeLigneSiBlancs(const char* debut, const char* p)
     return (p == debut || p[-1] == '\n') ? p : nullptr;
 }
 
-// The same search for a key whose bytes have no case (digits): the key's occurrences are
-// found in the whole section at once, and only they and the lines that begin with "[" are
-// examined. Gives the same result as the line-by-line search.
-QString chercheCleParOccurrences(const char* debut, const char* fin, const QByteArray& cle)
-{
-    const char* trouve = nullptr;  // start of the first line that carries the key
-    const char* p = debut;
-    while (p < fin) {
-        const void* occ = memmem(p, size_t(fin - p), cle.constData(), size_t(cle.size()));
-        if (!occ)
-            break;
-        const char* o = static_cast<const char*>(occ);
-        p = o + 1;
-        const char* ligne = debutDeLigneSiBlancs(debut, o);
-        if (!ligne)
-            continue;
-        const char* apres = o + cle.size();
-        while (apres < fin && *apres == ' ')
-            ++apres;
-        if (apres < fin && *apres == '=') {
-            trouve = ligne;
-            break;
+// The search of one key in one section, fed with whole lines, a few at a time, in the
+// order of the file.
+class ChercheurIni {
+public:
+    ChercheurIni(const QString& Contener, const QString& Variable)
+        : entete_(toWindows1252(u'[' + Contener + u']')), cle_(toWindows1252(Variable))
+    {
+        // A key whose bytes have no case (digits) is found by its occurrences, which gives
+        // the same result as the line-by-line search.
+        const TablesCasse& t = tables();
+        parOccurrences_ = !cle_.isEmpty() && cle_.front() != ' ' && cle_.front() != '[';
+        for (const char c : cle_) {
+            const auto b = (unsigned char)c;
+            if (t.bas[b] != b || t.haut[b] != b || c == '\n' || c == '\r')
+                parOccurrences_ = false;
         }
     }
-    // A line that begins with "[" before the key's line ends the section first.
-    const char* limite = trouve ? trouve : fin;
-    for (const char* c = debut; c < limite;) {
-        const char* crochet = static_cast<const char*>(std::memchr(c, '[', size_t(limite - c)));
-        if (!crochet)
-            break;
-        if (debutDeLigneSiBlancs(debut, crochet))
-            return {};
-        c = crochet + 1;
-    }
-    if (!trouve)
-        return {};
-    Lignes lignes(QByteArrayView(trouve, fin - trouve));
-    Plage ligne{};
-    lignes.suivante(ligne);
-    return valeurDeLigne(ligne);
-}
 
-bool sansCasse(const QByteArray& cle)
-{
-    const TablesCasse& t = tables();
-    if (cle.isEmpty() || cle.front() == ' ' || cle.front() == '[')
-        return false;
-    for (const char c : cle) {
-        const auto b = (unsigned char)c;
-        if (t.bas[b] != b || t.haut[b] != b || c == '\n' || c == '\r')
+    // Examines whole lines (`fin` just after a LF, or at the end of the file). True once the
+    // result is known: the key's value, or the empty text when the section has ended.
+    bool examine(const char* debut, const char* fin)
+    {
+        Lignes lignes(debut, fin);
+        Plage ligne{};
+        while (!section_ && lignes.suivante(ligne))
+            section_ = commencePar(sansBlancs(ligne), entete_, tables().haut);
+        if (!section_)
             return false;
+        return parOccurrences_ ? chercheParOccurrences(lignes.position(), fin) : chercheLigneParLigne(lignes);
     }
-    return true;
-}
+
+    QString resultat;
+
+private:
+    bool chercheLigneParLigne(Lignes& lignes)
+    {
+        Plage ligne{};
+        while (lignes.suivante(ligne)) {
+            const Plage nette = sansBlancs(ligne);
+            if (commencePar(nette, cle_, tables().bas)) {
+                const Plage reste = sansBlancs({nette.debut + cle_.size(), nette.fin});
+                if (reste.size() > 0 && *reste.debut == '=') {
+                    resultat = valeurDeLigne(ligne);
+                    return true;
+                }
+            }
+            if (nette.size() > 0 && *nette.debut == '[')
+                return true;
+        }
+        return false;
+    }
+
+    bool chercheParOccurrences(const char* debut, const char* fin)
+    {
+        const char* trouve = nullptr;  // start of the first line that carries the key
+        for (const char* p = debut; p < fin && !trouve;) {
+            const char* o = static_cast<const char*>(memmem(p, size_t(fin - p), cle_.constData(), size_t(cle_.size())));
+            if (!o)
+                break;
+            p = o + 1;
+            const char* ligne = debutDeLigneSiBlancs(debut, o);
+            if (!ligne)
+                continue;
+            const char* apres = o + cle_.size();
+            while (apres < fin && *apres == ' ')
+                ++apres;
+            if (apres < fin && *apres == '=')
+                trouve = ligne;
+        }
+        // A line that begins with "[" before the key's line ends the section first.
+        const char* limite = trouve ? trouve : fin;
+        for (const char* c = debut; c < limite;) {
+            const char* crochet = static_cast<const char*>(std::memchr(c, '[', size_t(limite - c)));
+            if (!crochet)
+                break;
+            if (debutDeLigneSiBlancs(debut, crochet))
+                return true;
+            c = crochet + 1;
+        }
+        if (!trouve)
+            return false;
+        Lignes lignes(trouve, fin);
+        Plage ligne{};
+        lignes.suivante(ligne);
+        resultat = valeurDeLigne(ligne);
+        return true;
+    }
+
+    QByteArray entete_;
+    QByteArray cle_;
+    bool parOccurrences_ = false;
+    bool section_ = false;
+};
 }
 
 QString valeurIni(QByteArrayView contenu, const QString& Contener, const QString& Variable)
 {
-    const TablesCasse& t = tables();
-    const QByteArray entete = toWindows1252(u'[' + Contener + u']');
-    const QByteArray cle = toWindows1252(Variable);
-    Lignes lignes(contenu);
-    Plage ligne{};
-    bool section = false;
-    while (!section && lignes.suivante(ligne))
-        section = commencePar(sansBlancs(ligne), entete, t.haut);
-    if (!section)
-        return {};
-    if (sansCasse(cle))
-        return chercheCleParOccurrences(lignes.position(), contenu.data() + contenu.size(), cle);
-    return chercheCleLigneParLigne(lignes, cle);
+    ChercheurIni chercheur(Contener, Variable);
+    chercheur.examine(contenu.data(), contenu.data() + contenu.size());
+    return chercheur.resultat;
 }
 
-QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable)
+QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable, qsizetype tailleBloc)
 {
     QFile file(Filename);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -207,8 +215,40 @@ QString GetIni(const QString& Filename, const QString& Contener, const QString& 
             throw RuntimeError(70, QStringLiteral("Permission denied"));
         throw RuntimeError(75, QStringLiteral("Path/File access error"));
     }
-    // The whole file in one sequential read, then scanned in memory.
-    const QByteArray contenu = file.readAll();
+    // One sequential read, block after block, into a buffer kept from call to call (fresh
+    // memory for a whole file costs more than reading it); the whole lines of each block are
+    // examined, and the read stops once the result is known.
+    thread_local std::vector<char> tampon;
+    ChercheurIni chercheur(Contener, Variable);
+    tailleBloc = std::max<qsizetype>(tailleBloc, 1);
+    qsizetype reste = 0;  // the start of a line that the next block completes
+    for (;;) {
+        if (qsizetype(tampon.size()) < reste + tailleBloc)
+            tampon.resize(size_t(reste + tailleBloc));
+        char* data = tampon.data();
+        const qint64 lus = file.read(data + reste, tailleBloc);
+        if (lus <= 0) {
+            if (reste > 0)
+                chercheur.examine(data, data + reste);
+            break;
+        }
+        const qsizetype total = reste + qsizetype(lus);
+        const char* lf = static_cast<const char*>(memrchr(data, '\n', size_t(total)));
+        if (!lf) {
+            reste = total;
+            continue;
+        }
+        const qsizetype complet = lf + 1 - data;
+        if (chercheur.examine(data, data + complet))
+            break;
+        reste = total - complet;
+        std::memmove(data, data + complet, size_t(reste));
+    }
     file.close();
-    return valeurIni(contenu, Contener, Variable);
+    return chercheur.resultat;
+}
+
+QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable)
+{
+    return GetIni(Filename, Contener, Variable, 256 * 1024);
 }

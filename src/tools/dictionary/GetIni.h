@@ -14,5 +14,7 @@
 // when access is refused, 75 otherwise. The file is closed before the call returns.
 QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable);
 
+// The same, reading the file in blocks of `tailleBloc` bytes.
+QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable, qsizetype tailleBloc);
 // The same search over bytes already in memory (one file's content).
 QString valeurIni(QByteArrayView contenu, const QString& Contener, const QString& Variable);
