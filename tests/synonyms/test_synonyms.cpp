@@ -320,6 +320,59 @@ private slots:
         QVERIFY(lines[2].isEmpty() && lines[5].isEmpty());
         QCOMPARE(lines[7], QStringLiteral("la liste, vous pouvez copier les résultats de la recherche."));
     }
+
+    // The shipped thesaurus, as the loading screen fills the tables.
+    void shippedTables()
+    {
+        WordData words;
+        for (char16_t l = u'A'; l <= u'Z'; ++l)
+            ChargeLettreSyno(words, QChar(l));
+        qsizetype total = 0;
+        for (size_t i = 0; i < 26; ++i) {
+            QCOMPARE(words.TabSyno[i].size(), qsizetype(DataCounts::kNbSyno[i]));
+            total += words.TabSyno[i].size();
+        }
+        QCOMPARE(total, qsizetype(DataCounts::kNbSynonymes));
+        for (size_t i = 0; i < 26; ++i)
+            for (const QString& record : words.TabSyno[i]) {
+                EntreeSyno parties;
+                QVERIFY2(decoupeEntreeSyno(record, parties), qPrintable(record));
+            }
+    }
+
+    void shippedFacts()
+    {
+        WordData words;
+        std::array<qint16, 26> nb{};
+        for (int i = 0; i < 26; ++i) {
+            ChargeLettreSyno(words, QChar(u'A' + i));
+            nb[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
+        }
+        const auto cherche = [&](const QString& w) { return RechercheSynonyme(words, nb, normaliseSaisie(w), w); };
+        const auto liste = [&](const QString& w) { return ListeMotsSyno(words, nb, normaliseSaisie(w)); };
+
+        const ResultatRecherche eau = cherche(QStringLiteral("Eau"));
+        QCOMPARE(eau.Lbl2, QStringLiteral("EAU: nom"));
+        QCOMPARE(eau.Lbl4, QStringLiteral("21 synonymes pour ''Eau''."));
+        QCOMPARE(eau.LstS.first(), QStringLiteral("afflux"));
+        QCOMPARE(eau.LstS.last(), QStringLiteral("vague"));
+        QVERIFY(eau.LstS.contains(QStringLiteral("onde")));
+        QVERIFY(!eau.LstS.contains(QStringLiteral("océan")));  // past the 21st stored synonym
+
+        const ResultatRecherche amorce = cherche(QStringLiteral("à "));
+        QCOMPARE(amorce.Lbl4, QStringLiteral("Aucun synonyme pour ''à ''."));
+        QCOMPARE(amorce.Lbl2, QString());
+        const ResultatListe a = liste(QStringLiteral("à "));
+        QCOMPARE(a.Lbl3, QStringLiteral("44 mots listés."));
+        QCOMPARE(a.Lst.mid(0, 4), (QStringList{"à cause", "à ce niveau", "à condition", "a contrario"}));
+
+        // "co", the most frequent two-letter prefix of the thesaurus.
+        const ResultatListe co = liste(QStringLiteral("Co"));
+        QCOMPARE(co.compte, 1629);
+        QCOMPARE(co.Lst.first(), QStringLiteral("coach"));
+        for (const QString& mot : co.Lst)
+            QVERIFY2(normaliseSaisie(mot).startsWith(QStringLiteral("co")), qPrintable(mot));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestSynonymes)
