@@ -197,8 +197,7 @@ void Frm16Approchant::TimFind_Timer()
             const ResultatApprochant r =
                 lanceRecherche(ctx_.words.DicoWords, TxtCtrl->text(), Chk2->isChecked(),
                                int(valeurDebut(LblTaux->text())));
-            // The table shows Qt's own line breaks.
-            TxtRes->setPlainText(QString(r.texte).replace(ctx_.module.SautLigne, QStringLiteral("\n")));
+            TxtRes->setPlainText(r.texte);
             LblD->setText(messageSolutions(r.nombre));
             couleurTexte(LblD, kCouleurFin);
             couleurFond(TxtRes, kBlanc);
