@@ -1,6 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 // The near-spelling window, driven headless through its controls.
-#include "app/Fabriques.h"
+#include "app/MDI.h"
 #include "common/Colors.h"
 #include "common/RuntimeError.h"
 #include "data/Records.h"
@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,7 +71,6 @@ private slots:
         platform_ = std::make_unique<FakePlatform>();
         ctx_ = std::make_unique<AppContext>(AppContext{*module_, *words_, *platform_, nullptr});
         w_ = std::make_unique<Frm16Approchant>(*ctx_);
-        w_->setAttribute(Qt::WA_DeleteOnClose, false);
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         w_->activateWindow();
@@ -105,12 +106,22 @@ private slots:
                                                       "solutions sera important."));
     }
 
-    void fabriqueOpensTheWindow()
+    // The tool-bar button opens the window in a child of the main frame, then focuses it.
+    void openedFromTheMainFrame()
     {
-        QVERIFY(FabriqueFrm16Approchant.create);
-        std::unique_ptr<QWidget> autre(FabriqueFrm16Approchant.create(*ctx_));
-        QCOMPARE(autre->objectName(), QStringLiteral("Frm16Approchant"));
-        QCOMPARE(autre->pos(), QPoint(1200 / 15, 1200 / 15));
+        MDI mdi(*ctx_);
+        ctx_->mdi = &mdi;
+        QVERIFY(mdi.CmdAp->isEnabled());
+        QTest::mouseClick(mdi.CmdAp, Qt::LeftButton);
+        auto* f = qobject_cast<Frm16Approchant*>(mdi.fenetre(FabriqueFrm16Approchant));
+        QVERIFY(f);
+        QCOMPARE(mdi.zone()->subWindowList().size(), 1);
+        QCOMPARE(mdi.zone()->subWindowList().at(0)->pos(), QPoint(1200 / 15, 1200 / 15));
+        QTest::mouseClick(mdi.CmdAp, Qt::LeftButton);
+        QCOMPARE(mdi.zone()->subWindowList().size(), 1);
+        mdi.zone()->closeAllSubWindows();
+        QTRY_VERIFY(!mdi.fenetre(FabriqueFrm16Approchant));
+        ctx_->mdi = nullptr;
     }
 
     void searchButtonFromTwoCharacters()
@@ -226,7 +237,6 @@ private slots:
     void searchFailure()
     {
         w_.reset(new Frm16EnPanne(*ctx_));
-        w_->setAttribute(Qt::WA_DeleteOnClose, false);
         w_->show();
         tape(QStringLiteral("MAISON"));
         QTest::mouseClick(w_->CmdCtrl, Qt::LeftButton);

@@ -56,7 +56,6 @@ Frm16Approchant::Frm16Approchant(AppContext& ctx, QWidget* parent) : QWidget(par
 {
     setObjectName(QStringLiteral("Frm16Approchant"));
     setWindowTitle(QStringLiteral("Mots approchants"));
-    setAttribute(Qt::WA_DeleteOnClose);
     const QFont sans(QStringLiteral("DejaVu Sans"), 8);
     setFont(sans);
 
