@@ -6,11 +6,12 @@
 
 namespace {
 const BenchRegistration reg(
-    "near", "near WORD [--threshold 90|80|70] [--plusminus] [--plain]", [](BenchContext& ctx) {
+    "near", "near WORD [--threshold 90|80|70] [--plusminus] [--plain] [--threads N]", [](BenchContext& ctx) {
         QString mot;
         int seuil = 90;
         bool plusMoins = false;
         bool simple = false;
+        int threads = 0;
         for (qsizetype i = 0; i < ctx.args.size(); ++i) {
             const QString& a = ctx.args.at(i);
             if (a == QLatin1String("--threshold") && i + 1 < ctx.args.size()) {
@@ -19,6 +20,10 @@ const BenchRegistration reg(
                     return usage(ctx, "near");
             } else if (a == QLatin1String("--plusminus")) {
                 plusMoins = true;
+            } else if (a == QLatin1String("--threads") && i + 1 < ctx.args.size()) {
+                threads = ctx.args.at(++i).toInt();
+                if (threads < 1)
+                    return usage(ctx, "near");
             } else if (a == QLatin1String("--plain")) {
                 simple = true;
             } else if (!a.startsWith(QLatin1String("--")) && mot.isEmpty()) {
@@ -34,7 +39,7 @@ const BenchRegistration reg(
         ResultatApprochant r;
         const double ms = medianMs(ctx.repeat, [&] {
             r = simple ? RechercheApprochantsSimple(ctx.words.DicoWords, mot, plusMoins, seuil, saut)
-                       : RechercheApprochants(ctx.words.DicoWords, mot, plusMoins, seuil, saut);
+                       : RechercheApprochants(ctx.words.DicoWords, mot, plusMoins, seuil, saut, threads);
         });
         ctx.out << QString(r.texte).replace(saut, QStringLiteral("\n")) << '\n'
                 << messageSolutions(r.nombre) << Qt::endl;

@@ -217,7 +217,7 @@ ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& 
 
     const ScanRapide scan{dico, mot, motMaj, plusMoins, seuil, saut};
     if (threads <= 0)
-        threads = dico.size() < 50000 ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+        threads = dico.size() < 50000 ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
     threads = int(std::max<qsizetype>(1, std::min<qsizetype>(threads, dico.size())));
 
     std::vector<ResultatApprochant> parts(static_cast<size_t>(threads));
