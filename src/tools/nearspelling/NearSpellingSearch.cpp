@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -56,7 +57,7 @@ struct ScanRapide {
         for (QChar c : motMaj)
             ++lettresMot[size_t(c.unicode() - u'A')];
         const int lu = int(motMaj.size());
-        const auto* b = reinterpret_cast<const char16_t*>(motMaj.utf16());
+        const auto* b = reinterpret_cast<const char16_t*>(motMaj.constData());
         for (qsizetype i = debut; i < fin; ++i) {
             const QString& w = dico.at(i);
             const qsizetype lw = w.size();
@@ -67,7 +68,7 @@ struct ScanRapide {
                 continue;
             }
             // The letters both words hold bound the characters any matching can pair.
-            const auto* a = reinterpret_cast<const char16_t*>(w.utf16());
+            const auto* a = reinterpret_cast<const char16_t*>(w.constData());
             std::array<int, 26> vues{};
             int borne = 0;
             bool az = true;
@@ -212,7 +213,8 @@ ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& 
                                         int seuil, const QString& saut, int threads)
 {
     const QString motMaj = mot.toUpper();
-    if (!lettresAZ(motMaj) || motMaj.size() > kLongMaxRapide)
+    // The shortcuts hold for a typed word of letters A to Z and a threshold from 1 to 100.
+    if (!lettresAZ(motMaj) || motMaj.size() > kLongMaxRapide || seuil < 1 || seuil > 100)
         return RechercheApprochantsSimple(dico, mot, plusMoins, seuil, saut);
 
     const ScanRapide scan{dico, mot, motMaj, plusMoins, seuil, saut};
@@ -230,13 +232,18 @@ ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& 
         for (int t = 0; t < threads; ++t) {
             const qsizetype debut = std::min(dico.size(), t * pas);
             const qsizetype fin = std::min(dico.size(), debut + pas);
-            pool.emplace_back([&, t, debut, fin] {
+            auto travail = [&, t, debut, fin] {
                 try {
                     parts[size_t(t)] = scan(debut, fin);
                 } catch (...) {
                     erreurs[size_t(t)] = std::current_exception();
                 }
-            });
+            };
+            try {
+                pool.emplace_back(travail);
+            } catch (const std::system_error&) {
+                travail();  // no thread to be had: this part runs here
+            }
         }
         for (auto& th : pool)
             th.join();
