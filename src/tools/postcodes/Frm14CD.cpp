@@ -182,6 +182,7 @@ void Frm14CD::Form_Load()
     CmdGoogleMap->setText(QStringLiteral("Géolocaliser la commune") + QLatin1Char('\n') +
                           QStringLiteral("sur Google Maps"));
     CmdCopier->setText(QStringLiteral("Copier les") + QLatin1Char('\n') + QStringLiteral("données"));
+    Foc->setFocus();
     TimCP->start(100);
 }
 
@@ -251,16 +252,21 @@ void Frm14CD::TxtCherche_GotFocus()
     LblInfo->setText(infoFocusNom());
 }
 
+// The focus moves on once the placeholder's own focus change is over.
 void Frm14CD::Txt1Foc_GotFocus()
 {
-    Txt1Foc->hide();
-    TxtCP->setFocus();
+    QMetaObject::invokeMethod(this, [this] {
+        TxtCP->setFocus();
+        Txt1Foc->hide();
+    }, Qt::QueuedConnection);
 }
 
 void Frm14CD::Txt2Foc_GotFocus()
 {
-    Txt2Foc->hide();
-    TxtCherche->setFocus();
+    QMetaObject::invokeMethod(this, [this] {
+        TxtCherche->setFocus();
+        Txt2Foc->hide();
+    }, Qt::QueuedConnection);
 }
 
 void Frm14CD::videDetail()
