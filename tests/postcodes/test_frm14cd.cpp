@@ -189,6 +189,37 @@ private slots:
         QCOMPARE(label(DetCommune)->text(), QStringLiteral("62760 THIEVRES"));
     }
 
+    // A damaged record is reported with the handler's code; the handler then carries on.
+    void internalErrors()
+    {
+        CommuneTables& t = Frm14CD::tables();
+        const CommuneTables saved = t;
+        t.TabCP.prepend(QStringLiteral("00000 ABIMEE§Abîmée"));
+        t.TabCleCP.prepend(QStringLiteral("00000 ABIMEE"));
+        t.TabNom.prepend(QStringLiteral("AAAA$00000"));
+        t.TabCleNom.prepend(QStringLiteral("AAAA"));
+        w->TxtCP->setFocus();
+        QTRY_COMPARE(w->ModeRecherche, 1);
+        w->TxtCP->setText(QStringLiteral("00000"));
+        QCOMPARE(rows(w->LstLaListe), QStringList{QStringLiteral("00000 ABIMEE")});
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Une commune a ce code postal."));
+        w->LstLaListe->setCurrentRow(0);
+        w->TxtCherche->setFocus();
+        QTest::keyClicks(w->TxtCherche, QStringLiteral("AA"));
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Aucun nom de commune n'a été trouvé."));
+        t = saved;
+        QCOMPARE(platform.messages.size(), 3);
+        const QStringList codes{QStringLiteral("024"), QStringLiteral("026"), QStringLiteral("023")};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(platform.messages.at(i).text, QStringLiteral("Subscript out of range") + QString(17, u' ') +
+                                                       QStringLiteral("\r\nErreur interne ") + codes.at(i) +
+                                                       QStringLiteral(" - 9"));
+            QCOMPARE(platform.messages.at(i).icon, Platform::Icon::Critical);
+        }
+        QCOMPARE(module.ErrCode, QStringLiteral("023"));
+        QCOMPARE(module.ErrNumero, 9);
+    }
+
     void copies()
     {
         typeCode(QStringLiteral("01000"));
