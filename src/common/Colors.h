@@ -1,13 +1,12 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+#include "common/ColorText.h"
+
 #include <QColor>
 #include <QString>
 #include <optional>
 
-// The number a colour text denotes: "&H" followed by hexadecimal digits, or decimal.
-// Empty or unreadable texts give no value.
-std::optional<qint32> colorNumber(const QString& text);
 
 // A colour number in the &HBBGGRR layout (blue in the high byte) as a QColor.
 QColor colorFromNumber(qint32 bgr);

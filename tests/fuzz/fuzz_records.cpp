@@ -1,0 +1,21 @@
+// Lexiparc — GPL-3.0-or-later.
+// Arbitrary resource bytes: the record cut and the synonym table fill never crash.
+#include "common/RuntimeError.h"
+#include "data/Records.h"
+#include "data/WordData.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QStringList records = splitRecords(bytes);
+    WordData words;
+    try {
+        fillSynonymLetter(words, int(size % 26), records);
+        if (words.TabCleSyno[size % 26].size() != records.size())
+            __builtin_trap();
+    } catch (const RuntimeError&) {
+    }
+    return 0;
+}
