@@ -127,6 +127,15 @@ private slots:
         QCOMPARE(w->TxtCP->palette().color(QPalette::Base), QColor(0xE0, 0xE0, 0xE0));
     }
 
+    // A box reached without its placeholder still shows what is typed in it.
+    void placeholderHiddenWhenBoxFocused()
+    {
+        w->TxtCherche->setFocus();
+        QTRY_COMPARE(w->ModeRecherche, 2);
+        QVERIFY(w->Txt2Foc->isHidden());
+        QVERIFY(w->Txt1Foc->isVisible());
+    }
+
     void codeSearchEnablesAndClears()
     {
         typeCode(QStringLiteral("750"));

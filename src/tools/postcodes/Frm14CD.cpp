@@ -238,6 +238,8 @@ void Frm14CD::TimNom_Timer()
 
 void Frm14CD::TxtCP_GotFocus()
 {
+    // Reached without its placeholder (by the Tab key): the placeholder would hide the input.
+    Txt1Foc->hide();
     ModeRecherche = 1;
     fond(TxtCherche, kGrisClair);
     fond(TxtCP, kBlanc);
@@ -246,6 +248,7 @@ void Frm14CD::TxtCP_GotFocus()
 
 void Frm14CD::TxtCherche_GotFocus()
 {
+    Txt2Foc->hide();
     ModeRecherche = 2;
     fond(TxtCP, kGrisClair);
     fond(TxtCherche, kBlanc);
