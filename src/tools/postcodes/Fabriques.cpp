@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm14CD{};
+#include "tools/postcodes/Frm14CD.h"
+
+const Fabrique FabriqueFrm14CD{[](AppContext& c) -> QWidget* { return new Frm14CD(c); }};
