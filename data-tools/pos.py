@@ -117,6 +117,6 @@ def dictionary_abbreviation(codes):
 
 
 def synonym_codes(codes):
-    """The code string of a synonym record: the table row for the set when
-    there is one, otherwise the codes in table order."""
-    return _match(set(codes), _SYN_ROWS, nearest=False)
+    """The code string of a synonym record: the table row for the set, or
+    the nearest row when the set has none (the window names only rows)."""
+    return _match(set(codes), _SYN_ROWS, nearest=True)
