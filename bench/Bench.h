@@ -31,5 +31,8 @@ void printTime(BenchContext& ctx, double ms);
 // Loads what the loading screen loads: the dictionary, the 2-to-12-letter list and its index,
 // and the synonyms (each part on request).
 void loadWords(WordData& words, bool anagrams, bool index, bool synonyms);
+// Runs a registered subcommand with its output captured; -1 when no such command exists.
+int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out,
+               QString& err);
 // Prints the usage of a subcommand on standard error and returns 2.
 int usage(BenchContext& ctx, const char* name);

@@ -58,6 +58,21 @@ void loadWords(WordData& words, bool anagrams, bool index, bool synonyms)
             ChargeLettreSyno(words, QChar(l));
 }
 
+int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out,
+               QString& err)
+{
+    const auto it = registry().find(name);
+    if (it == registry().end())
+        return -1;
+    QTextStream o(&out);
+    QTextStream e(&err);
+    BenchContext ctx{args, repeat, o, e, words};
+    const int status = it->second.command(ctx);
+    o.flush();
+    e.flush();
+    return status;
+}
+
 int usage(BenchContext& ctx, const char* name)
 {
     const auto it = registry().find(QString::fromLatin1(name));
