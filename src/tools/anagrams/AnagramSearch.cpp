@@ -1,0 +1,426 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "tools/anagrams/AnagramSearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+int longueurMinimale(const QString& texte)
+{
+    // The leading number, as a basic Val reads it: blanks anywhere are skipped.
+    QString t;
+    for (QChar c : texte)
+        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
+            t += c;
+    qsizetype i = 0;
+    QString nombre;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        nombre += t[i++];
+    qsizetype chiffres = 0;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        nombre += t[i++];
+        ++chiffres;
+    }
+    if (i < t.size() && t[i] == u'.') {
+        nombre += t[i++];
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            nombre += t[i++];
+            ++chiffres;
+        }
+    }
+    double v = 0;
+    if (chiffres > 0) {
+        if (i < t.size() && (t[i] == u'E' || t[i] == u'e' || t[i] == u'D' || t[i] == u'd')) {
+            qsizetype j = i + 1;
+            QString exposant = QStringLiteral("e");
+            if (j < t.size() && (t[j] == u'+' || t[j] == u'-'))
+                exposant += t[j++];
+            const qsizetype debut = j;
+            while (j < t.size() && t[j].isDigit() && t[j].unicode() < 128)
+                exposant += t[j++];
+            if (j > debut)
+                nombre += exposant;
+        }
+        v = nombre.toDouble();
+    }
+    if (!(v >= 2))  // also a text that reads as no number
+        return 2;
+    if (v > 15)
+        return 15;
+    return int(std::nearbyint(v));  // the default rounding: half to even
+}
+
+QString sansBlancs(const QString& texte)
+{
+    QString out = texte;
+    out.remove(u' ');
+    return out;
+}
+
+namespace {
+
+constexpr int kSlots = AnagramIndex::kSlots;
+
+// A multiset of letters as 26 counts of four bits: A to P in lo, Q to Z in hi.
+struct Comptes {
+    quint64 lo = 0;
+    quint64 hi = 0;
+    bool operator==(const Comptes&) const = default;
+    void ajoute(int lettre)
+    {
+        if (lettre < 16)
+            lo += quint64(1) << (4 * lettre);
+        else
+            hi += quint64(1) << (4 * (lettre - 16));
+    }
+    bool contient(int lettre) const
+    {
+        return lettre < 16 ? ((lo >> (4 * lettre)) & 15) != 0 : ((hi >> (4 * (lettre - 16))) & 15) != 0;
+    }
+};
+
+// The letter counts of a word of A to Z; false for any other character.
+bool comptesMot(const QString& mot, Comptes& c)
+{
+    for (QChar ch : mot) {
+        const unsigned l = unsigned(ch.unicode()) - u'A';
+        if (l > 25)
+            return false;
+        c.ajoute(int(l));
+    }
+    return true;
+}
+
+inline void precharge(const void* p)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+// One subset to look up, waiting in the prefetch queue.
+struct Recherche {
+    const AnagramIndex::AnaBucket* slot;
+    Comptes cle;
+    int taille;
+};
+
+// Looks the subsets up in the order they are found. The scattered reads of one lookup (the
+// slot, its list of pool words, the pool words, their letters) are prefetched in stages a
+// few subsets ahead, so that they overlap instead of waiting one after the other.
+class Lecteur {
+public:
+    Lecteur(const AnagramIndex& index, AnagramResult& r, const QString& obligatoire)
+        : index_(index), r_(r), obligatoire_(obligatoire)
+    {
+    }
+
+    void ajoute(qint32 hash, const Comptes& cle, int taille)
+    {
+        const AnagramIndex::AnaBucket* slot = index_.bucket(hash);
+        precharge(slot);
+        ++r_.lookups;
+        if (n_ >= kProfondeur)
+            lit(file_[size_t(n_ % kProfondeur)]);
+        file_[size_t(n_ % kProfondeur)] = Recherche{slot, cle, taille};
+        ++n_;
+        if (n_ > kEtage) {
+            const Recherche& q = file_[size_t((n_ - 1 - kEtage) % kProfondeur)];
+            if (!q.slot->More.empty())
+                precharge(q.slot->More.data());
+            if (q.slot->Head.size() == q.taille)
+                precharge(q.slot->Head.constData());
+        }
+        if (n_ > 2 * kEtage) {
+            const Recherche& q = file_[size_t((n_ - 1 - 2 * kEtage) % kProfondeur)];
+            for (qint32 i : q.slot->More)
+                precharge(&index_.poolWord(i));
+        }
+        if (n_ > 3 * kEtage) {
+            const Recherche& q = file_[size_t((n_ - 1 - 3 * kEtage) % kProfondeur)];
+            for (qint32 i : q.slot->More)
+                if (const QString& mot = index_.poolWord(i); mot.size() == q.taille)
+                    precharge(mot.constData());
+        }
+    }
+
+    void termine()
+    {
+        const qint64 fin = n_;
+        for (qint64 i = std::max<qint64>(0, fin - kProfondeur); i < fin; ++i)
+            lit(file_[size_t(i % kProfondeur)]);
+    }
+
+private:
+    static constexpr qint64 kEtage = 8;
+    static constexpr qint64 kProfondeur = 4 * kEtage;
+
+    bool accepte(const QString& mot, const Recherche& q) const
+    {
+        if (mot.size() != q.taille)
+            return false;
+        Comptes c;
+        return comptesMot(mot, c) && c == q.cle;
+    }
+
+    void lit(const Recherche& q)
+    {
+        if (q.slot->Head.isEmpty())
+            return;
+        // Words of one key are found together, at the key's first lookup: a word already
+        // listed can only come again as a duplicate within this slot.
+        trouves_.clear();
+        const auto garde = [&](const QString& mot) {
+            if (!accepte(mot, q))
+                return;
+            for (const QString* t : trouves_)
+                if (*t == mot)
+                    return;
+            trouves_.push_back(&mot);
+            if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
+                r_.LstAna.append(mot);
+                r_.Lst[size_t(mot.size())].append(mot);
+            }
+        };
+        garde(q.slot->Head);
+        for (qint32 i : q.slot->More)
+            garde(index_.poolWord(i));
+    }
+
+    const AnagramIndex& index_;
+    AnagramResult& r_;
+    const QString& obligatoire_;
+    Recherche file_[kProfondeur];
+    qint64 n_ = 0;  // subsets queued so far; the oldest kProfondeur wait in file_
+    std::vector<const QString*> trouves_;
+};
+
+// Sorts words of A to Z alphabetically through their letters packed in a number.
+void trieAlpha(QStringList& mots)
+{
+    std::vector<std::pair<quint64, qsizetype>> cles;
+    cles.reserve(size_t(mots.size()));
+    for (qsizetype i = 0; i < mots.size(); ++i) {
+        quint64 k = 0;
+        for (QChar c : mots[i])
+            k = (k << 5) | quint64(c.unicode() - u'A' + 1);
+        k <<= 5 * (kMaxLettresAna - mots[i].size());
+        cles.emplace_back(k, i);
+    }
+    std::sort(cles.begin(), cles.end());
+    QStringList tries;
+    tries.reserve(mots.size());
+    for (const auto& [k, i] : cles)
+        tries.append(mots[i]);
+    mots = std::move(tries);
+}
+
+} // namespace
+
+AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
+                                        int longueurMin, const QString& obligatoire)
+{
+    AnagramResult r;
+    const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
+    const int n = int(s.size());
+    const qsizetype jokers = s.count(u'?');
+    if (jokers >= 2) {
+        r.tropDeJokers = true;
+        return r;
+    }
+    longueurMin = std::max(longueurMin, 2);
+    if (n < longueurMin || !index.built())
+        return r;
+
+    // Bit b of a mask selects the character n - 1 - b of the letters. The joker's bit, if
+    // any, is taken out: the other characters ("base letters") keep their order in the
+    // base masks.
+    const bool joker = jokers == 1;
+    const int posJoker = joker ? int(s.indexOf(u'?')) : -1;
+    const int bitJoker = joker ? n - 1 - posJoker : -1;
+    const int nb = joker ? n - 1 : n;
+    std::vector<int> lettreBase(static_cast<size_t>(nb));  // 0 to 25, or -1 for a character that is no letter
+    std::vector<char16_t> codeBase(static_cast<size_t>(nb));
+    quint32 empoisonne = 0;  // base bits whose character no word of A to Z can hold
+    for (int b = 0, bo = 0; bo < n; ++bo) {
+        if (bo == bitJoker)
+            continue;
+        const char16_t c = s.at(n - 1 - bo).unicode();
+        codeBase[size_t(b)] = c;
+        lettreBase[size_t(b)] = (c >= u'A' && c <= u'Z') ? c - u'A' : -1;
+        if (lettreBase[size_t(b)] < 0)
+            empoisonne |= 1u << b;
+        ++b;
+    }
+
+    // The base letters in ascending code order ("places"): a subset read place by place
+    // gives its sorted letters, so its index slot can be hashed one letter at a time.
+    std::vector<int> ordre(static_cast<size_t>(nb));
+    for (int b = 0; b < nb; ++b)
+        ordre[size_t(b)] = b;
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int x, int y) { return codeBase[size_t(x)] < codeBase[size_t(y)]; });
+    std::vector<int> place(static_cast<size_t>(nb));
+    std::vector<char16_t> codePlace(static_cast<size_t>(nb));
+    for (int p = 0; p < nb; ++p) {
+        place[size_t(ordre[size_t(p)])] = p;
+        codePlace[size_t(p)] = codeBase[size_t(ordre[size_t(p)])];
+    }
+
+    // A multiset of base letters as a number: one digit per distinct letter (the number of
+    // its copies taken), so that equal subsets share one number and one lookup.
+    std::vector<int> rang(26, 0), copies(26, 0);
+    int produit = 1;
+    for (int p = 0; p < nb; ++p) {
+        const int l = lettreBase[size_t(ordre[size_t(p)])];
+        if (l >= 0)
+            ++copies[size_t(l)];
+    }
+    for (int l = 0; l < 26; ++l)
+        if (copies[size_t(l)] > 0) {
+            rang[size_t(l)] = produit;
+            produit *= copies[size_t(l)] + 1;
+        }
+
+    const size_t nbMasques = size_t(1) << nb;
+    std::vector<quint16> masquePlaces(nbMasques, 0);  // base mask -> mask of places
+    std::vector<quint16> numero(nbMasques, 0);        // base mask -> its multiset's number
+    std::vector<Comptes> comptes(nbMasques);          // base mask -> letter counts
+    std::vector<qint32> hashPlaces(nbMasques, 0);     // mask of places -> slot of its letters
+    for (size_t m = 1; m < nbMasques; ++m) {
+        const int b = std::countr_zero(m);
+        const size_t reste = m & (m - 1);
+        masquePlaces[m] = quint16(masquePlaces[reste] | (1u << place[size_t(b)]));
+        const int l = lettreBase[size_t(b)];
+        numero[m] = quint16(numero[reste] + (l >= 0 ? rang[size_t(l)] : 0));
+        comptes[m] = comptes[reste];
+        if (l >= 0)
+            comptes[m].ajoute(l);
+        // Places in ascending order: the highest place is the last letter of the key.
+        const int haut = std::bit_width(m) - 1;
+        hashPlaces[m] = qint32((qint64(hashPlaces[m ^ (size_t(1) << haut)]) * 256 + codePlace[size_t(haut)]) % kSlots);
+    }
+    qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
+    puissance[0] = 1;
+    for (int k = 1; k <= kMaxLettresAna; ++k)
+        puissance[k] = qint32(qint64(puissance[k - 1]) * 256 % kSlots);
+
+    // The masks of each size, highest first.
+    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1);
+    for (int m = (1 << n) - 1; m >= 3; --m)
+        masquesTaille[size_t(std::popcount(unsigned(m)))].push_back(quint16(m));
+
+    const int J = joker ? 26 : 1;
+    std::vector<bool> vus(size_t(produit) * 27, false);  // multiset numbers already looked up
+    const char16_t oblig = obligatoire.size() == 1 ? obligatoire.at(0).unicode() : 0;
+    const int lettreOblig = (oblig >= u'A' && oblig <= u'Z') ? oblig - u'A' : -1;
+
+    Lecteur lecteur(index, r, obligatoire);
+    const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
+    for (int taille = n; taille >= longueurMin; --taille) {
+        for (int a = 0; a < J; ++a) {
+            const char16_t codeJoker = char16_t(u'A' + a);
+            // Places of base letters up to the joker letter: the joker sorts after them.
+            int avant = 0;
+            while (avant < nb && codePlace[size_t(avant)] <= codeJoker)
+                ++avant;
+            const quint32 masqueAvant = (1u << avant) - 1;
+            // The places that hold the joker letter among the base letters.
+            const int copiesJoker = copies[size_t(a)];
+            const quint32 masqueLettreJoker = masqueAvant & ~((1u << (avant - copiesJoker)) - 1);
+
+            for (const quint16 m : masquesTaille[size_t(taille)]) {
+                const bool avecJoker = joker && (m >> bitJoker & 1);
+                // A subset without the joker gives the same letters for every joker letter:
+                // it was met under the first one.
+                if (joker && !avecJoker && a > 0)
+                    continue;
+                const quint32 mb = joker ? ((m >> (bitJoker + 1)) << bitJoker) | (m & basBits) : m;
+                if (mb & empoisonne)
+                    continue;
+                Comptes cle = comptes[mb];
+                size_t id = numero[mb];
+                qint32 hash;
+                const quint32 mp = masquePlaces[mb];
+                if (avecJoker) {
+                    cle.ajoute(a);
+                    if (std::popcount(mp & masqueLettreJoker) < copiesJoker)
+                        id += size_t(rang[size_t(a)]);  // the joker takes a copy the subset left
+                    else
+                        id += size_t(produit) * size_t(a + 1);  // one letter beyond the base letters
+                    const quint32 gauche = mp & masqueAvant;
+                    const quint32 droite = mp & ~masqueAvant;
+                    const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
+                    hash = qint32((h * puissance[std::popcount(droite)] + hashPlaces[droite]) % kSlots);
+                } else {
+                    hash = hashPlaces[mp];
+                }
+                if (vus[id])
+                    continue;
+                vus[id] = true;
+                if (lettreOblig >= 0 && !cle.contient(lettreOblig))
+                    continue;  // no word of these letters holds the mandatory letter
+                lecteur.ajoute(hash, cle, taille);
+            }
+        }
+    }
+    lecteur.termine();
+
+    for (int k = 2; k <= kMaxLettresAna; ++k)
+        trieAlpha(r.Lst[size_t(k)]);
+    return r;
+}
+
+QString HexDigitToBits(const QString& digit)
+{
+    static const char* const bits[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
+                                         "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
+    if (digit.size() != 1)
+        return QString();
+    const char16_t c = digit.at(0).unicode();
+    if (c >= u'0' && c <= u'9')
+        return QString::fromLatin1(bits[c - u'0']);
+    if (c >= u'A' && c <= u'F')
+        return QString::fromLatin1(bits[c - u'A' + 10]);
+    return QString();
+}
+
+QString lettres(const QString& s, qint32 nn, qint32 nbl)
+{
+    if (nn < 0 || nn > 4095)
+        return QString();
+    const QString hex = QString::number(nn, 16).toUpper().rightJustified(3, u'0');
+    QString bits;
+    for (QChar d : hex)
+        bits += HexDigitToBits(QString(d));
+    if (bits.count(u'1') != nbl)
+        return QString();
+    const QString place = s.rightJustified(kMaxLettresAna, u' ');
+    QString out;
+    for (int i = 0; i < kMaxLettresAna; ++i)
+        if (bits.at(i) == u'1')
+            out += place.at(i);
+    return out;
+}
+
+QString texteHeure(const QTime& t)
+{
+    return t.toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString texteDuree(const QTime& debut, const QTime& fin)
+{
+    const int s = ((QTime(0, 0).secsTo(fin) - QTime(0, 0).secsTo(debut)) % 86400 + 86400) % 86400;
+    return texteHeure(QTime(0, 0).addSecs(s));
+}
+
+QString texteResume(qsizetype m, const QString& duree)
+{
+    if (m > 0)
+        return QString::number(m) + QStringLiteral(" mots trouvés en ") + duree.right(4) + QStringLiteral(" sec.");
+    return QStringLiteral("Aucun mots trouvés.");
+}
