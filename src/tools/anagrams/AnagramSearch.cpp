@@ -81,18 +81,6 @@ struct Comptes {
     }
 };
 
-// The letter counts of a word of A to Z; false for any other character.
-bool comptesMot(const QString& mot, Comptes& c)
-{
-    for (QChar ch : mot) {
-        const unsigned l = unsigned(ch.unicode()) - u'A';
-        if (l > 25)
-            return false;
-        c.ajoute(int(l));
-    }
-    return true;
-}
-
 inline void precharge(const void* p)
 {
 #if defined(__GNUC__)
@@ -148,23 +136,46 @@ public:
         }
     }
 
+    // Reads the subsets still queued and fills the result lists.
     void termine()
     {
         const qint64 fin = n_;
         for (qint64 i = std::max<qint64>(0, fin - kProfondeur); i < fin; ++i)
             lit(file_[size_t(i % kProfondeur)]);
+        r_.LstAna.reserve(qsizetype(tous_.size()));
+        for (const QString* mot : tous_)
+            r_.LstAna.append(*mot);
+        for (int k = 2; k <= kMaxLettresAna; ++k) {
+            auto& mots = parLongueur_[size_t(k)];
+            std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+            QStringList& lst = r_.Lst[size_t(k)];
+            lst.reserve(qsizetype(mots.size()));
+            for (const auto& m : mots)
+                lst.append(*m.second);
+        }
     }
 
 private:
     static constexpr qint64 kEtage = 8;
     static constexpr qint64 kProfondeur = 4 * kEtage;
 
-    bool accepte(const QString& mot, const Recherche& q) const
+    // True when the word is made of the letters of the subset; `alpha` then holds its
+    // letters packed in a number that sorts as the words sort.
+    static bool accepte(const QString& mot, const Recherche& q, quint64& alpha)
     {
         if (mot.size() != q.taille)
             return false;
         Comptes c;
-        return comptesMot(mot, c) && c == q.cle;
+        alpha = 0;
+        for (QChar ch : mot) {
+            const unsigned l = unsigned(ch.unicode()) - u'A';
+            if (l > 25)
+                return false;
+            c.ajoute(int(l));
+            alpha = (alpha << 5) | (l + 1);
+        }
+        alpha <<= 5 * (kMaxLettresAna - q.taille);
+        return c == q.cle;
     }
 
     void lit(const Recherche& q)
@@ -175,15 +186,16 @@ private:
         // listed can only come again as a duplicate within this slot.
         trouves_.clear();
         const auto garde = [&](const QString& mot) {
-            if (!accepte(mot, q))
+            quint64 alpha;
+            if (!accepte(mot, q, alpha))
                 return;
             for (const QString* t : trouves_)
                 if (*t == mot)
                     return;
             trouves_.push_back(&mot);
             if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
-                r_.LstAna.append(mot);
-                r_.Lst[size_t(mot.size())].append(mot);
+                tous_.push_back(&mot);
+                parLongueur_[size_t(q.taille)].emplace_back(alpha, &mot);
             }
         };
         garde(q.slot->Head);
@@ -196,28 +208,10 @@ private:
     const QString& obligatoire_;
     Recherche file_[kProfondeur];
     qint64 n_ = 0;  // subsets queued so far; the oldest kProfondeur wait in file_
-    std::vector<const QString*> trouves_;
+    std::vector<const QString*> trouves_;  // accepted words of the current slot
+    std::vector<const QString*> tous_;     // listed words, in the order of discovery
+    std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
 };
-
-// Sorts words of A to Z alphabetically through their letters packed in a number.
-void trieAlpha(QStringList& mots)
-{
-    std::vector<std::pair<quint64, qsizetype>> cles;
-    cles.reserve(size_t(mots.size()));
-    for (qsizetype i = 0; i < mots.size(); ++i) {
-        quint64 k = 0;
-        for (QChar c : mots[i])
-            k = (k << 5) | quint64(c.unicode() - u'A' + 1);
-        k <<= 5 * (kMaxLettresAna - mots[i].size());
-        cles.emplace_back(k, i);
-    }
-    std::sort(cles.begin(), cles.end());
-    QStringList tries;
-    tries.reserve(mots.size());
-    for (const auto& [k, i] : cles)
-        tries.append(mots[i]);
-    mots = std::move(tries);
-}
 
 } // namespace
 
@@ -369,9 +363,6 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
         }
     }
     lecteur.termine();
-
-    for (int k = 2; k <= kMaxLettresAna; ++k)
-        trieAlpha(r.Lst[size_t(k)]);
     return r;
 }
 

@@ -1,0 +1,5 @@
+// placeholder
+#include <QtTest>
+class T : public QObject { Q_OBJECT };
+QTEST_MAIN(T)
+#include "test_frm11ana.moc"
