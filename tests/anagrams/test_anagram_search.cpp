@@ -6,10 +6,12 @@
 #include "data/Records.h"
 #include "data/Resources.h"
 #include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/ClesAnagrammes.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <memory>
 
 namespace {
 // The search done the plain way: every size, joker letter and mask in turn, each subset
@@ -65,6 +67,7 @@ class TestAnagramSearch : public QObject {
     AnagramIndex fixture;
     AnagramIndex livre;
     QStringList motsLivres;
+    std::unique_ptr<ClesAnagrammes> clesFixture, clesLivre;
 
 private slots:
     void initTestCase()
@@ -80,6 +83,8 @@ private slots:
 
         motsLivres = ChargeRessource(QStringLiteral("ANA"), 99);
         livre.IndexeAnagrammes(motsLivres);
+        clesFixture = std::make_unique<ClesAnagrammes>(fixture);
+        clesLivre = std::make_unique<ClesAnagrammes>(livre);
     }
 
     void ordre_data()
@@ -115,10 +120,14 @@ private slots:
         QFETCH(QString, mini);
         QFETCH(QString, obligatoire);
         QFETCH(QStringList, attendu);
-        const AnagramResult r = ChercheAnagrammesTousMots(fixture, lettres, ::longueurMinimale(mini), obligatoire);
+        const int m = ::longueurMinimale(mini);
+        const AnagramResult r = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire);
         QVERIFY(!r.tropDeJokers);
         QCOMPARE(r.LstAna, attendu);
         verifieListes(r);
+        const AnagramResult rc = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire, clesFixture.get());
+        QCOMPARE(rc.LstAna, attendu);
+        QCOMPARE(rc.Lst, r.Lst);
         QCOMPARE(rechercheSimple(fixture, lettres, ::longueurMinimale(mini), obligatoire), attendu);
     }
 
@@ -177,9 +186,48 @@ private slots:
         QFETCH(QString, lettres);
         QFETCH(int, mini);
         QFETCH(QString, obligatoire);
+        const QStringList attendu = rechercheSimple(livre, lettres, mini, obligatoire);
         const AnagramResult r = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire);
-        QCOMPARE(r.LstAna, rechercheSimple(livre, lettres, mini, obligatoire));
+        QCOMPARE(r.LstAna, attendu);
         verifieListes(r);
+        const AnagramResult rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
+        QCOMPARE(rc.LstAna, attendu);
+        QCOMPARE(rc.Lst, r.Lst);
+    }
+
+    // Packed keys of another index, or of an index built again since, are not used.
+    void clesPerimees()
+    {
+        AnagramIndex index;
+        index.IndexeAnagrammes({QStringLiteral("BA")});
+        const ClesAnagrammes cles(index);
+        QVERIFY(cles.decrit(index));
+        QVERIFY(!cles.decrit(fixture));
+        index.IndexeAnagrammes(QString::fromLatin1("AB BA CA DA EA FA GA HA IA JA KA LA MA NA OA PA QA RA SA TA UA "
+                                                   "VA WA XA YA ZA ABA ACA ADA AEA AFA AGA AHA AIA AJA AKA")
+                                   .split(u' '));
+        QVERIFY(!cles.decrit(index));
+        const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("AB"), 2, QString(), &cles);
+        QCOMPARE(r.LstAna, QStringList({"AB", "BA"}));
+        const AnagramResult f = ChercheAnagrammesTousMots(fixture, QStringLiteral("AB"), 2, QString(), &cles);
+        QCOMPARE(f.LstAna, QStringList({"BA"}));
+    }
+
+    void cleTriee_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<quint64>("cle");
+        QTest::newRow("BA") << "BA" << quint64(1 | 2 << 5);
+        QTest::newRow("anagrams share it") << "CHIEN" << ::cleTriee(u"NICHE");
+        QTest::newRow("not A to Z") << "Ba" << quint64(0);
+        QTest::newRow("empty") << "" << quint64(0);
+        QTest::newRow("13 letters") << "ABCDEFGHIJKLM" << quint64(0);
+    }
+    void cleTriee()
+    {
+        QFETCH(QString, mot);
+        QFETCH(quint64, cle);
+        QCOMPARE(::cleTriee(mot), cle);
     }
 
     void lettres_data()

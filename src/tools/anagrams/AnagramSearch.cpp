@@ -1,10 +1,13 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/anagrams/AnagramSearch.h"
 
+#include "tools/anagrams/ClesAnagrammes.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 int longueurMinimale(const QString& texte)
@@ -90,65 +93,57 @@ inline void precharge(const void* p)
 #endif
 }
 
-// One subset to look up, waiting in the prefetch queue.
-struct Recherche {
-    const AnagramIndex::AnaBucket* slot;
-    Comptes cle;
-    int taille;
-};
+// True when the word is made of exactly the letters counted in `cle`; `alpha` then holds its
+// letters packed in a number that sorts as the words sort.
+bool accepte(const QString& mot, int taille, const Comptes& cle, quint64& alpha)
+{
+    if (mot.size() != taille)
+        return false;
+    Comptes c;
+    alpha = 0;
+    for (QChar ch : mot) {
+        const unsigned l = unsigned(ch.unicode()) - u'A';
+        if (l > 25)
+            return false;
+        c.ajoute(int(l));
+        alpha = (alpha << 5) | (l + 1);
+    }
+    alpha <<= 5 * (kMaxLettresAna - taille);
+    return c == cle;
+}
 
-// Looks the subsets up in the order they are found. The scattered reads of one lookup (the
-// slot, its list of pool words, the pool words, their letters) are prefetched in stages a
-// few subsets ahead, so that they overlap instead of waiting one after the other.
-class Lecteur {
+// The words accepted so far, and the result lists made from them at the end.
+class Collecte {
 public:
-    Lecteur(const AnagramIndex& index, AnagramResult& r, const QString& obligatoire)
-        : index_(index), r_(r), obligatoire_(obligatoire)
-    {
-    }
+    explicit Collecte(const QString& obligatoire) : obligatoire_(obligatoire) {}
 
-    void ajoute(qint32 hash, const Comptes& cle, int taille)
+    // Words of one key are found together, at the key's first lookup: a word already
+    // listed can only come again as a duplicate within the slot being read.
+    void nouveauSlot() { trouves_.clear(); }
+    void garde(const QString& mot, int taille, const Comptes& cle)
     {
-        const AnagramIndex::AnaBucket* slot = index_.bucket(hash);
-        precharge(slot);
-        ++r_.lookups;
-        if (n_ >= kProfondeur)
-            lit(file_[size_t(n_ % kProfondeur)]);
-        file_[size_t(n_ % kProfondeur)] = Recherche{slot, cle, taille};
-        ++n_;
-        if (n_ > kEtage) {
-            const Recherche& q = file_[size_t((n_ - 1 - kEtage) % kProfondeur)];
-            if (!q.slot->More.empty())
-                precharge(q.slot->More.data());
-            if (q.slot->Head.size() == q.taille)
-                precharge(q.slot->Head.constData());
-        }
-        if (n_ > 2 * kEtage) {
-            const Recherche& q = file_[size_t((n_ - 1 - 2 * kEtage) % kProfondeur)];
-            for (qint32 i : q.slot->More)
-                precharge(&index_.poolWord(i));
-        }
-        if (n_ > 3 * kEtage) {
-            const Recherche& q = file_[size_t((n_ - 1 - 3 * kEtage) % kProfondeur)];
-            for (qint32 i : q.slot->More)
-                if (const QString& mot = index_.poolWord(i); mot.size() == q.taille)
-                    precharge(mot.constData());
+        quint64 alpha;
+        if (!accepte(mot, taille, cle, alpha))
+            return;
+        for (const QString* t : trouves_)
+            if (*t == mot)
+                return;
+        trouves_.push_back(&mot);
+        if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
+            tous_.push_back(&mot);
+            parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
         }
     }
 
-    // Reads the subsets still queued and fills the result lists.
-    void termine()
+    void remplit(AnagramResult& r)
     {
-        const qint64 fin = n_;
-        for (qint64 i = std::max<qint64>(0, fin - kProfondeur); i < fin; ++i)
-            lit(file_[size_t(i % kProfondeur)]);
-        r_.LstAna.reserve(qsizetype(tous_.size()));
+        r.LstAna.reserve(qsizetype(tous_.size()));
         for (const QString* mot : tous_)
-            r_.LstAna.append(*mot);
+            r.LstAna.append(*mot);
         for (int k = 2; k <= kMaxLettresAna; ++k) {
             auto& mots = parLongueur_[size_t(k)];
             std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-            QStringList& lst = r_.Lst[size_t(k)];
+            QStringList& lst = r.Lst[size_t(k)];
             lst.reserve(qsizetype(mots.size()));
             for (const auto& m : mots)
                 lst.append(*m.second);
@@ -156,67 +151,136 @@ public:
     }
 
 private:
-    static constexpr qint64 kEtage = 8;
-    static constexpr qint64 kProfondeur = 4 * kEtage;
-
-    // True when the word is made of the letters of the subset; `alpha` then holds its
-    // letters packed in a number that sorts as the words sort.
-    static bool accepte(const QString& mot, const Recherche& q, quint64& alpha)
-    {
-        if (mot.size() != q.taille)
-            return false;
-        Comptes c;
-        alpha = 0;
-        for (QChar ch : mot) {
-            const unsigned l = unsigned(ch.unicode()) - u'A';
-            if (l > 25)
-                return false;
-            c.ajoute(int(l));
-            alpha = (alpha << 5) | (l + 1);
-        }
-        alpha <<= 5 * (kMaxLettresAna - q.taille);
-        return c == q.cle;
-    }
-
-    void lit(const Recherche& q)
-    {
-        if (q.slot->Head.isEmpty())
-            return;
-        // Words of one key are found together, at the key's first lookup: a word already
-        // listed can only come again as a duplicate within this slot.
-        trouves_.clear();
-        const auto garde = [&](const QString& mot) {
-            quint64 alpha;
-            if (!accepte(mot, q, alpha))
-                return;
-            for (const QString* t : trouves_)
-                if (*t == mot)
-                    return;
-            trouves_.push_back(&mot);
-            if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
-                tous_.push_back(&mot);
-                parLongueur_[size_t(q.taille)].emplace_back(alpha, &mot);
-            }
-        };
-        garde(q.slot->Head);
-        for (qint32 i : q.slot->More)
-            garde(index_.poolWord(i));
-    }
-
-    const AnagramIndex& index_;
-    AnagramResult& r_;
     const QString& obligatoire_;
-    Recherche file_[kProfondeur];
-    qint64 n_ = 0;  // subsets queued so far; the oldest kProfondeur wait in file_
     std::vector<const QString*> trouves_;  // accepted words of the current slot
     std::vector<const QString*> tous_;     // listed words, in the order of discovery
     std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
 };
 
+// One subset waiting in a prefetch queue.
+struct Recherche {
+    qint32 hash;
+    Comptes cle;
+    quint64 triee;
+    int taille;
+};
+
+// Looks the subsets up in the order they are found, through a queue: the scattered reads of
+// one lookup are prefetched in stages (every kEtage subsets, the next kind of read), so that
+// they overlap instead of waiting one after the other. Lecture supplies the stages and the
+// reading of one subset.
+template <class Lecture>
+class File {
+public:
+    explicit File(Lecture& lecture) : lecture_(lecture) {}
+
+    void ajoute(const Recherche& q)
+    {
+        if (n_ >= kProfondeur)
+            lecture_.lit(file_[size_t(n_ % kProfondeur)]);
+        file_[size_t(n_ % kProfondeur)] = q;
+        ++n_;
+        lecture_.etape0(q);
+        for (int e = 1; e < 4; ++e)
+            if (n_ > e * kEtage)
+                lecture_.etape(e, file_[size_t((n_ - 1 - e * kEtage) % kProfondeur)]);
+    }
+
+    void termine()
+    {
+        for (qint64 i = std::max<qint64>(0, n_ - kProfondeur); i < n_; ++i)
+            lecture_.lit(file_[size_t(i % kProfondeur)]);
+    }
+
+private:
+    static constexpr qint64 kEtage = 8;
+    static constexpr qint64 kProfondeur = 4 * kEtage;
+    Lecture& lecture_;
+    Recherche file_[kProfondeur];
+    qint64 n_ = 0;  // subsets queued so far; the last kProfondeur wait in file_
+};
+
+// Reading through the index itself: the slot, its list of pool words, the pool words, their
+// letters.
+class LectureIndex {
+public:
+    LectureIndex(const AnagramIndex& index, Collecte& c) : index_(index), c_(c) {}
+
+    void etape0(const Recherche& q) { precharge(index_.bucket(q.hash)); }
+    void etape(int e, const Recherche& q)
+    {
+        const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
+        if (e == 1) {
+            if (!slot->More.empty())
+                precharge(slot->More.data());
+            if (slot->Head.size() == q.taille)
+                precharge(slot->Head.constData());
+        } else if (e == 2) {
+            for (qint32 i : slot->More)
+                precharge(&index_.poolWord(i));
+        } else {
+            for (qint32 i : slot->More)
+                if (const QString& mot = index_.poolWord(i); mot.size() == q.taille)
+                    precharge(mot.constData());
+        }
+    }
+    void lit(const Recherche& q)
+    {
+        const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
+        if (slot->Head.isEmpty())
+            return;
+        c_.nouveauSlot();
+        c_.garde(slot->Head, q.taille, q.cle);
+        for (qint32 i : slot->More)
+            c_.garde(index_.poolWord(i), q.taille, q.cle);
+    }
+
+private:
+    const AnagramIndex& index_;
+    Collecte& c_;
+};
+
+// Reading through the packed keys: the start of the slot's run, the run, the words whose
+// key is the subset's, their letters.
+class LectureCles {
+public:
+    LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
+
+    void etape0(const Recherche& q) { precharge(&cles_.debut[size_t(q.hash)]); }
+    void etape(int e, const Recherche& q)
+    {
+        const quint32 d = cles_.debut[size_t(q.hash)];
+        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        if (e == 1) {
+            if (d < f)
+                precharge(&cles_.entrees[d]);
+            return;
+        }
+        for (quint32 i = d; i < f; ++i)
+            if (cles_.entrees[i].cle == q.triee) {
+                const QString* mot = cles_.entrees[i].mot;
+                precharge(e == 2 ? static_cast<const void*>(mot) : static_cast<const void*>(mot->constData()));
+            }
+    }
+    void lit(const Recherche& q)
+    {
+        const quint32 d = cles_.debut[size_t(q.hash)];
+        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        c_.nouveauSlot();
+        for (quint32 i = d; i < f; ++i)
+            if (cles_.entrees[i].cle == q.triee)
+                c_.garde(*cles_.entrees[i].mot, q.taille, q.cle);
+    }
+
+private:
+    const ClesAnagrammes& cles_;
+    Collecte& c_;
+};
+
 } // namespace
 
 AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
-                                        int longueurMin, const QString& obligatoire)
+                                        int longueurMin, const QString& obligatoire, const ClesAnagrammes* cles)
 {
     AnagramResult r;
     const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
@@ -285,6 +349,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     std::vector<quint16> numero(nbMasques, 0);        // base mask -> its multiset's number
     std::vector<Comptes> comptes(nbMasques);          // base mask -> letter counts
     std::vector<qint32> hashPlaces(nbMasques, 0);     // mask of places -> slot of its letters
+    std::vector<quint64> triPlaces(nbMasques, 0);     // mask of places -> its letters packed
     for (size_t m = 1; m < nbMasques; ++m) {
         const int b = std::countr_zero(m);
         const size_t reste = m & (m - 1);
@@ -296,7 +361,10 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
             comptes[m].ajoute(l);
         // Places in ascending order: the highest place is the last letter of the key.
         const int haut = std::bit_width(m) - 1;
-        hashPlaces[m] = qint32((qint64(hashPlaces[m ^ (size_t(1) << haut)]) * 256 + codePlace[size_t(haut)]) % kSlots);
+        const size_t sansHaut = m ^ (size_t(1) << haut);
+        hashPlaces[m] = qint32((qint64(hashPlaces[sansHaut]) * 256 + codePlace[size_t(haut)]) % kSlots);
+        const int lp = lettreBase[size_t(ordre[size_t(haut)])];
+        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * std::popcount(sansHaut)));
     }
     qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
     puissance[0] = 1;
@@ -313,7 +381,16 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const char16_t oblig = obligatoire.size() == 1 ? obligatoire.at(0).unicode() : 0;
     const int lettreOblig = (oblig >= u'A' && oblig <= u'Z') ? oblig - u'A' : -1;
 
-    Lecteur lecteur(index, r, obligatoire);
+    Collecte collecte(obligatoire);
+    const bool parCles = cles && cles->decrit(index);
+    LectureIndex lectureIndex(index, collecte);
+    File<LectureIndex> fileIndex(lectureIndex);
+    std::optional<LectureCles> lectureCles;
+    std::optional<File<LectureCles>> fileCles;
+    if (parCles) {
+        lectureCles.emplace(*cles, collecte);
+        fileCles.emplace(*lectureCles);
+    }
     const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
     for (int taille = n; taille >= longueurMin; --taille) {
         for (int a = 0; a < J; ++a) {
@@ -339,6 +416,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                 Comptes cle = comptes[mb];
                 size_t id = numero[mb];
                 qint32 hash;
+                quint64 triee;
                 const quint32 mp = masquePlaces[mb];
                 if (avecJoker) {
                     cle.ajoute(a);
@@ -350,19 +428,30 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                     const quint32 droite = mp & ~masqueAvant;
                     const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
                     hash = qint32((h * puissance[std::popcount(droite)] + hashPlaces[droite]) % kSlots);
+                    const int g = std::popcount(gauche);
+                    triee = triPlaces[gauche] | (quint64(a + 1) << (5 * g)) | (triPlaces[droite] << (5 * (g + 1)));
                 } else {
                     hash = hashPlaces[mp];
+                    triee = triPlaces[mp];
                 }
                 if (vus[id])
                     continue;
                 vus[id] = true;
                 if (lettreOblig >= 0 && !cle.contient(lettreOblig))
                     continue;  // no word of these letters holds the mandatory letter
-                lecteur.ajoute(hash, cle, taille);
+                ++r.lookups;
+                if (parCles)
+                    fileCles->ajoute(Recherche{hash, cle, triee, taille});
+                else
+                    fileIndex.ajoute(Recherche{hash, cle, triee, taille});
             }
         }
     }
-    lecteur.termine();
+    if (parCles)
+        fileCles->termine();
+    else
+        fileIndex.termine();
+    collecte.remplit(r);
     return r;
 }
 

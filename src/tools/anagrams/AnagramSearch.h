@@ -8,6 +8,8 @@
 #include <QTime>
 #include <array>
 
+class ClesAnagrammes;
+
 // The most characters the letters box holds, and so the most the search considers.
 inline constexpr int kMaxLettresAna = 12;
 
@@ -35,8 +37,11 @@ QString sansBlancs(const QString& texte);
 // that keep the earlier letters first), then in the order of the index slot. A word is
 // listed once, at its first discovery, and only when its sorted letters are those of the
 // subset. With a mandatory letter, only the words that contain it are listed.
+// With `cles` built from this index, the lookups read the packed keys instead of the slots;
+// the result is the same.
 AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres,
-                                        int longueurMin, const QString& obligatoire);
+                                        int longueurMin, const QString& obligatoire,
+                                        const ClesAnagrammes* cles = nullptr);
 
 // The characters of s selected by the mask nn (bit 0 selects the last of the 12 places, s
 // being padded on the left with blanks to 12) when nn has exactly nbl bits set; else empty.

@@ -6,6 +6,7 @@
 #include "common/TextHelpers.h"
 #include "data/Resources.h"
 #include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/ClesAnagrammes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -172,6 +173,8 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     Form_Load();
     TimLoad->start(100);
 }
+
+Frm11Ana::~Frm11Ana() = default;
 
 QString Frm11Ana::lettres(const QString& s, qint32 nn, qint32 nbl)
 {
@@ -392,7 +395,10 @@ void Frm11Ana::TimCherche_Timer()
     TxtCh->setText(sansBlancs(TxtCh->text()));
     const QString s = TxtCh->text();
 
-    const AnagramResult r = ChercheAnagrammesTousMots(ctx_.words.Anagrammes, s, mini, Text5->text());
+    const AnagramIndex& index = ctx_.words.Anagrammes;
+    if (index.built() && (!cles_ || !cles_->decrit(index)))
+        cles_ = std::make_unique<ClesAnagrammes>(index);
+    const AnagramResult r = ChercheAnagrammesTousMots(index, s, mini, Text5->text(), cles_.get());
     if (r.tropDeJokers) {
         Module& m = ctx_.module;
         m.MsgTexte = QStringLiteral("Attention, un seul joker est autorisé.");

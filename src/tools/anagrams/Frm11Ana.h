@@ -5,6 +5,9 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
+
+class ClesAnagrammes;
 
 class QComboBox;
 class QGroupBox;
@@ -21,6 +24,7 @@ class Frm11Ana : public QWidget {
     Q_OBJECT
 public:
     explicit Frm11Ana(AppContext& ctx, QWidget* parent = nullptr);
+    ~Frm11Ana() override;
 
     // The characters of s selected by the mask nn when it has nbl bits set.
     static QString lettres(const QString& s, qint32 nn, qint32 nbl);
@@ -71,4 +75,5 @@ private:
 
     AppContext& ctx_;
     bool chargement_ = false;  // the window's own data load runs
+    std::unique_ptr<ClesAnagrammes> cles_;  // packed keys of the index, made at the first search
 };
