@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm20About{};
+#include "about/Frm20About.h"
+
+const Fabrique FabriqueFrm20About{[](AppContext& c) -> QWidget* { return new Frm20About(c); }};

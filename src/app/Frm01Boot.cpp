@@ -66,8 +66,10 @@ Frm01Boot::Frm01Boot(AppContext& ctx, QWidget* parent)
     Foc->setGeometry(-100, -100, 10, 10);
 
     TimReg = new QTimer(this);
+    TimReg->setTimerType(Qt::PreciseTimer);
     TimReg->setObjectName(QStringLiteral("TimReg"));
     TimFin = new QTimer(this);
+    TimFin->setTimerType(Qt::PreciseTimer);
     TimFin->setObjectName(QStringLiteral("TimFin"));
 
     connect(TimReg, &QTimer::timeout, this, &Frm01Boot::TimReg_Timer);

@@ -116,10 +116,21 @@ void MDI::setCouleurBarre(const QColor& color)
     PicCmd->setPalette(pal);
 }
 
+MDI::~MDI()
+{
+    if (ctx_.mdi == this)
+        ctx_.mdi = nullptr;
+}
+
 QWidget* MDI::fenetre(const Fabrique& fabrique) const
 {
     const auto it = ouvertes_.find(&fabrique);
-    return it == ouvertes_.end() ? nullptr : it->second.data();
+    QWidget* w = it == ouvertes_.end() ? nullptr : it->second.data();
+    // A window being closed is hidden until its deletion: it no longer counts as open.
+    if (!w)
+        return nullptr;
+    auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+    return (sub ? sub->isHidden() : w->isHidden()) ? nullptr : w;
 }
 
 QWidget* MDI::OuvreOutil(const Fabrique& fabrique)

@@ -20,6 +20,7 @@ class MDI : public QMainWindow {
     Q_OBJECT
 public:
     explicit MDI(AppContext& ctx, QWidget* parent = nullptr);
+    ~MDI() override;
 
     // Opens a window of the tool bar, or gives the focus to it when it is already shown.
     // Returns the window (null when this build has none).

@@ -8,7 +8,8 @@ FiltreResultat filtreLettreAZ(QChar typed, int longueurActuelle, int longueurMax
     const char16_t up = typed.toUpper().unicode();
     if (up >= u'A' && up <= u'Z')
         return longueurActuelle >= longueurMax ? FiltreResultat::Refuse : FiltreResultat::Passe;
-    if (typed.unicode() < 32)
+    // Control characters pass: codes below 32, and DEL, the text of the Delete key.
+    if (typed.unicode() < 32 || typed.unicode() == 127)
         return FiltreResultat::Passe;
     return FiltreResultat::RefuseMessage;
 }

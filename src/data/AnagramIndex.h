@@ -48,3 +48,17 @@ public:
     qint32 AnaPoolNext = 0;
     qint32 AnaPoolCapacity = 0;
 };
+
+// Figures of a built index: the distinct keys of its words, the slots in use, the most
+// words in one slot, and the pool (words stored there, next free index, growth threshold).
+struct AnagramIndexStats {
+    qint64 distinctKeys = 0;
+    qint64 slotsInUse = 0;
+    qint64 largestSlot = 0;
+    qint64 poolWords = 0;
+    qint64 poolNext = 0;
+    qint64 poolCapacity = 0;
+};
+AnagramIndexStats statistiquesIndex(const AnagramIndex& index, const QStringList& words);
+// The figures as "name: value" lines, in the order of the struct.
+QStringList lignesStatistiques(const AnagramIndexStats& stats);

@@ -10,8 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -164,10 +167,46 @@ bool QtPlatform::otherInstanceRunning()
     return *otherInstance_;
 }
 
+namespace {
+// Moves a child window of the main frame with the mouse until a button is released.
+class DeplacementSousFenetre : public QObject {
+public:
+    explicit DeplacementSousFenetre(QMdiSubWindow* frame)
+        : frame_(frame), depart_(QCursor::pos()), origine_(frame->pos())
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && frame_) {
+            const QPoint ici = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            frame_->move(origine_ + (ici - depart_));
+        } else if (event->type() == QEvent::MouseButtonRelease || !frame_) {
+            qApp->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QMdiSubWindow> frame_;
+    QPoint depart_;
+    QPoint origine_;
+};
+}
+
 void QtPlatform::dragWindow(QWidget* window)
 {
     if (!window)
         return;
+    // A child window of the main frame is not a system window: it follows the mouse itself.
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            new DeplacementSousFenetre(sub);
+            return;
+        }
     if (QWindow* handle = window->window()->windowHandle())
         handle->startSystemMove();
 }

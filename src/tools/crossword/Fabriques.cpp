@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm13MotCroix{};
+#include "tools/crossword/Frm13MotCroix.h"
+
+const Fabrique FabriqueFrm13MotCroix{[](AppContext& c) -> QWidget* { return new Frm13MotCroix(c); }};

@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm16Approchant{};
+#include "tools/nearspelling/Frm16Approchant.h"
+
+const Fabrique FabriqueFrm16Approchant{[](AppContext& c) -> QWidget* { return new Frm16Approchant(c); }};

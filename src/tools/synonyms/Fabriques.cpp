@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm12Syno{};
+#include "tools/synonyms/Frm12Syno.h"
+
+const Fabrique FabriqueFrm12Syno{[](AppContext& c) -> QWidget* { return new Frm12Syno(c); }};

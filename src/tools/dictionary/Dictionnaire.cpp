@@ -1,0 +1,249 @@
+// Lexiparc — GPL-3.0-or-later.
+#include "tools/dictionary/Dictionnaire.h"
+
+#include "common/RuntimeError.h"
+#include "tools/dictionary/GetIni.h"
+
+namespace {
+struct Nature {
+    const char16_t* abreviation;
+    const char16_t* libelle;
+};
+constexpr Nature kNatures[] = {
+    {u"adj", u"adjectif"},
+    {u"adj adv", u"adjectif, adverbe"},
+    {u"adj interj", u"adjectif, interjection"},
+    {u"adj interj n", u"adjectif, interjection, nom"},
+    {u"adj n", u"adjectif, nom"},
+    {u"adj n v", u"adjectif, nom, verbe"},
+    {u"adj prép", u"adjectif, préposition"},
+    {u"adj pron", u"adjectif, pronom"},
+    {u"adj v", u"adjectif, verbe"},
+    {u"adv", u"adverbe"},
+    {u"adv conj", u"adverbe, conjonction"},
+    {u"adv loc", u"adverbe, locution"},
+    {u"adv n", u"adverbe, nom"},
+    {u"adv prép", u"adverbe, préposition"},
+    {u"adv pron", u"adverbe, pronom"},
+    {u"adv v", u"adverbe, verbe"},
+    {u"art", u"article"},
+    {u"conj", u"conjonction"},
+    {u"conj n", u"conjonction, nom"},
+    {u"interj", u"interjection"},
+    {u"interj n", u"interjection, nom"},
+    {u"loc", u"locution"},
+    {u"loc adv", u"locution, adverbe"},
+    {u"n", u"nom"},
+    {u"n conj", u"nom, conjonction"},
+    {u"n préf", u"nom, préfixe"},
+    {u"n prép", u"nom, préposition"},
+    {u"n pron", u"nom, pronom"},
+    {u"n suff", u"nom, suffixe"},
+    {u"n v", u"nom, verbe"},
+    {u"onomat", u"onomatopée"},
+    {u"préf", u"préfixe"},
+    {u"prép", u"préposition"},
+    {u"pron", u"pronom"},
+    {u"v", u"verbe"},
+};
+
+//                                A  B  C  D  E  F  G  H  I  J  K   L  M  N  O  P  Q  R  S  T  U  V  W   X   Y   Z
+constexpr int kPoints[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2, 1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10};
+
+struct Echec {
+    int code;
+};
+}
+
+QString AbreviationsNature(const QString& abreviation)
+{
+    for (const Nature& n : kNatures)
+        if (abreviation == QStringView(n.abreviation))
+            return QString::fromUtf16(n.libelle);
+    return {};
+}
+
+int ValeursLettres(QChar lettre)
+{
+    const char16_t c = lettre.unicode();
+    return (c >= u'A' && c <= u'Z') ? kPoints[c - u'A'] : 0;
+}
+
+qint16 ChercheLet(const QString& Mot, const QString& LETTRE)
+{
+    if (Mot.isEmpty() || LETTRE.isEmpty() || !Mot.contains(LETTRE))
+        return 0;
+    qint16 compte = 0;
+    qsizetype position = 0;  // 0-based: the next occurrence is looked for from here
+    do {
+        ++compte;
+        position = Mot.indexOf(LETTRE, position) + 1;
+    } while (position < Mot.size() && Mot.indexOf(LETTRE, position) >= 0);
+    return compte;
+}
+
+qint16 ScoreScrabble(const QString& mot)
+{
+    qint16 score = 0;
+    for (char16_t l = u'A'; l <= u'Z'; ++l) {
+        const qint16 n = ChercheLet(mot, QString(QChar(l)));
+        if (n != 0)
+            score = qint16(score + n * ValeursLettres(QChar(l)));
+    }
+    return score;
+}
+
+QString majuscules(const QString& texte)
+{
+    QString r = texte;
+    for (QChar& c : r)
+        c = c.toUpper();
+    return r;
+}
+
+QString phraseValide(const QString& motMajuscules)
+{
+    return QStringLiteral("Le mot ''") + motMajuscules + QStringLiteral("'' est valide au scrabble.");
+}
+
+QString messageSansDefinition(int longMaxDef)
+{
+    return QStringLiteral("Ce mot existe mais il n'y a pas actuellement de définition pour les mots de plus de ") +
+           QString::number(longMaxDef) + QStringLiteral(" lettres.");
+}
+
+QString messageFichierIntrouvable(int code, const QString& sautLigne)
+{
+    return QStringLiteral("Erreur ") + QString::number(code) + sautLigne +
+           QStringLiteral("Le fichier des définitions des mots est introuvable.");
+}
+
+QString messageNonAdmis(const QString& motSaisi, const QString& sautLigne)
+{
+    const QString& s = sautLigne;
+    return QStringLiteral("Le choix des mots admis dans les tournois de") + s +
+           QStringLiteral("scrabble obéit à des règles très précises.") + s +
+           QStringLiteral("Il existe des milliers de mots, ne sont admis que") + s +
+           QStringLiteral("ceux qui figurent dans la partie noms communs") + s +
+           QStringLiteral("des différents dictionnaires de langue française.") + s + s + QStringLiteral("Le mot ") +
+           motSaisi + QStringLiteral(" existe mais n'est pas admis") + s + QStringLiteral("au jeu de scrabble.");
+}
+
+QString texteCopie(const QString& mot, const QString& nature, const QString& definition, const QString& sautLigne)
+{
+    return mot + QStringLiteral(": (") + nature + QStringLiteral(") ") + definition + sautLigne + TexteDico::Source;
+}
+
+namespace {
+// The record of a word by its 0-based index in the list; -1 asks for the key "0".
+QString lireValeur(const RequeteRecherche& q, qsizetype index)
+{
+    try {
+        return GetIni(q.fichierDef, kSectionDefinitions, QString::number(index + 1));
+    } catch (const RuntimeError& e) {
+        throw Echec{e.number()};
+    }
+}
+
+void remplit(const RequeteRecherche& q, ResultatRecherche& r)
+{
+    const bool dico = q.variante == VarianteRecherche::Dictionnaire;
+    r.mot = majuscules(q.saisie);
+    const qsizetype index = q.dico.indexOf(r.mot);
+    if (index < 0 && dico)
+        throw Echec{0};
+    // The Scrabble check reads the file for an absent word too, with the key "0".
+    const QString valeur = lireValeur(q, index);
+
+    if (valeur == TexteDico::ValeurExiste) {
+        if (dico)
+            r.entete = TexteDico::Existe;
+        r.definition = TexteDico::PasDeDefinition;
+        r.definitionEcrite = true;
+        return;
+    }
+    if (dico)
+        r.entete = q.dico.at(index);
+
+    const qsizetype livre = valeur.indexOf(u'£');
+    if (livre < 0)
+        throw Echec{0};
+    if (valeur.left(livre).mid(2) == QLatin1String("NOT"))
+        r.nonAdmis = true;
+    else
+        r.validite = phraseValide(r.mot);
+
+    const qsizetype paragraphe = valeur.indexOf(u'§');
+    if (paragraphe < 0)
+        throw Echec{0};
+    if (dico) {
+        const QString avant = valeur.left(paragraphe).mid(2);
+        r.nature = AbreviationsNature(avant.mid(avant.indexOf(u'£') + 1));
+    }
+
+    QString definition = valeur.mid(paragraphe + 1);
+    if (definition.contains(QLatin1String("Voir ")) && definition.size() < 22) {
+        const qsizetype point = definition.indexOf(u'.');
+        const qsizetype garde = definition.size() - 6;
+        if (point < 0 || garde < 0)
+            throw Echec{0};
+        const QString cible = definition.left(point).right(garde);
+        const qsizetype indexCible = q.dico.indexOf(cible);
+        if (indexCible < 0)
+            throw Echec{0};
+        const QString valeurCible = lireValeur(q, indexCible);
+        const qsizetype p = valeurCible.indexOf(u'§');
+        definition += q.sautLigne + (p < 0 ? valeurCible : valeurCible.mid(p + 1));
+    }
+    r.copie = dico;
+    if (definition.isEmpty()) {
+        r.copie = false;
+        // Only a word longer than the limit is said to lack a definition because of its length.
+        definition = r.mot.size() > q.longMaxDef ? messageSansDefinition(q.longMaxDef) : TexteDico::PasDeDefinition;
+    }
+    r.definition = definition;
+    r.definitionEcrite = true;
+}
+}
+
+ResultatRecherche ChercheDefinition(const RequeteRecherche& q)
+{
+    ResultatRecherche r;
+    try {
+        remplit(q, r);
+    } catch (const Echec& e) {
+        r.echec = true;
+        r.codeErreur = e.code;
+        return r;
+    }
+    r.score = ScoreScrabble(r.mot);
+    r.scoreAffiche = q.variante == VarianteRecherche::Dictionnaire || !r.nonAdmis;
+    return r;
+}
+
+QStringList lignesAffichageDico(const ResultatRecherche& r, const QString& sautLigne)
+{
+    QStringList lignes;
+    const auto ajoute = [&](const char* label, const QString& texte) {
+        if (!texte.isEmpty())
+            lignes << QString::fromLatin1(label) + QStringLiteral(": ") + QString(texte).replace(sautLigne, QStringLiteral("\n"));
+    };
+    if (r.echec && r.codeErreur == 53)
+        ajoute("Message", messageFichierIntrouvable(r.codeErreur, sautLigne));
+    if (r.echec)
+        ajoute("LblDef4", TexteDico::Inexistant);
+    else
+        ajoute("LblDef1", r.entete);
+    ajoute("LblDef2", r.nature);
+    ajoute("LblDef3", r.definition);
+    if (r.nonAdmis)
+        ajoute("LblValideODS", TexteDico::NonAdmisDico);
+    else if (!r.echec)
+        ajoute("Lbl(2)", r.validite);
+    if (r.scoreAffiche) {
+        ajoute("Lbl(0)", TexteDico::Rapporte);
+        ajoute("LblPts", QString::number(r.score));
+        ajoute("Lbl(1)", TexteDico::Points);
+    }
+    return lignes;
+}

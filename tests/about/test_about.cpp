@@ -1,0 +1,254 @@
+// Lexiparc — GPL-3.0-or-later.
+// The about box in the main frame and the contact form: texts, checks, marks, the URL
+// handed to the mail client, and the closing timers.
+#include "about/Frm20About.h"
+#include "about/FrmMail.h"
+#include "app/MDI.h"
+#include "common/Colors.h"
+#include "platform/FakePlatform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QtTest>
+
+class TestAbout : public QObject {
+    Q_OBJECT
+    Module module_;
+    WordData words_;
+    FakePlatform platform_;
+    AppContext ctx_{module_, words_, platform_};
+    std::unique_ptr<MDI> mdi_;
+
+    FrmMail* mail()
+    {
+        auto* f = montreFrmMail(ctx_);
+        return f;
+    }
+    static bool marked(const FrmMail* f, int i) { return !f->ImgF[size_t(i)]->isHidden(); }
+    void fill(FrmMail* f, const QString& nom, const QString& pre, const QString& rem)
+    {
+        QTest::keyClicks(f->TxtNom, nom);
+        QTest::keyClicks(f->TxtPre, pre);
+        f->TxtRem->setPlainText(rem);
+    }
+    QString field(const QString& name) const
+    {
+        return QUrlQuery(QUrl(platform_.openedUrls.last())).queryItemValue(name, QUrl::FullyDecoded);
+    }
+
+private slots:
+    void init()
+    {
+        module_ = Module{};
+        module_.SautLigne = QStringLiteral("\r\n");
+        module_.MsgTitre = QStringLiteral("Lexiparc");
+        module_.VersionProg = QStringLiteral("1.20");
+        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
+        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
+        platform_.~FakePlatform();
+        new (&platform_) FakePlatform;
+        mdi_ = std::make_unique<MDI>(ctx_);
+        mdi_->show();
+    }
+    void cleanup() { mdi_.reset(); }
+
+    void mailLoad()
+    {
+        QPointer<FrmMail> f = mail();
+        QVERIFY(f);
+        QCOMPARE(f->parentWidget()->pos(), QPoint(twipsToPixels(330), twipsToPixels(495)));
+        QCOMPARE(f->width(), f->Pic2->width() - twipsToPixels(30));
+        QCOMPARE(f->height(), f->CmdAnnule->y() + f->CmdAnnule->height() + twipsToPixels(180));
+        QCOMPARE(f->TxtObj->text(), QStringLiteral("Lexiparc Version 1.20"));
+        QCOMPARE(f->TxtAdresse->text(), QStringLiteral("contact@lexiparc.fr"));
+        QCOMPARE(f->LblInfo1->text().split(QStringLiteral("\r\n")).size(), 7);
+        QVERIFY(f->LblInfo1->text().endsWith(QStringLiteral("\r\n''Envoyer le message''.")));
+        QVERIFY(f->LblInfo3->text().startsWith(QStringLiteral("               votre message\r\nsera pris")));
+        QVERIFY(f->LblInfo3->text().endsWith(QStringLiteral("votre  compréhension.\r\n")));
+        for (int i : {1, 2, 4, 5})
+            QVERIFY(!marked(f, i));
+        QVERIFY(!f->CmdMail->isEnabled());
+        QCOMPARE(f->CmdMail->text(), QStringLiteral("Envoyer le message >>"));
+        QVERIFY(f->TimDeb->isActive());
+        QCOMPARE(f->TimDeb->interval(), 500);
+        QVERIFY(!f->TimEnd->isActive());
+        QTRY_VERIFY(!f->TimDeb->isActive());
+        QVERIFY(f->isVisible());
+    }
+
+    // The default subject counts as filled; after the send the form closes 3 s later.
+    void defaultSubjectSends()
+    {
+        QPointer<FrmMail> f = mail();
+        fill(f, QStringLiteral("Dupont"), QStringLiteral("Jean"), QStringLiteral("un\ndeux\ntrois"));
+        QVERIFY(f->CmdMail->isEnabled());
+        f->CmdMail->click();
+        QVERIFY(platform_.messages.isEmpty());
+        QCOMPARE(platform_.openedUrls,
+                 QStringList{"mailto:contact@lexiparc.fr?Subject=Lexiparc%20Version%201.20"
+                             "&Body=Nom%3A%20Dupont%0D%0APrenom%3A%20Jean%0D%0A%0D%0Aun%0D%0Adeux%0D%0Atrois"});
+        QVERIFY(f->TimEnd->isActive());
+        QCOMPARE(f->TimEnd->interval(), 3000);
+        QVERIFY(f->isVisible());
+        f->TimEnd->stop();
+        f->TimEnd_Timer();
+        QTRY_VERIFY(f.isNull());
+    }
+
+    void ampersandStaysInTheSubject()
+    {
+        FrmMail* f = mail();
+        f->TxtObj->setText(QStringLiteral("Q&R&CC=x@y.fr"));
+        fill(f, QStringLiteral("A & B"), QStringLiteral("C#"), QStringLiteral("100% sûr ?"));
+        f->CmdMail->click();
+        QCOMPARE(platform_.openedUrls.size(), 1);
+        QCOMPARE(field(QStringLiteral("Subject")), QStringLiteral("Q&R&CC=x@y.fr"));
+        QCOMPARE(field(QStringLiteral("Body")), QStringLiteral("Nom: A & B\r\nPrenom: C#\r\n\r\n100% sûr ?"));
+        QCOMPARE(QUrlQuery(QUrl(platform_.openedUrls.last())).queryItems().size(), 2);
+    }
+
+    // Emptying the subject disables sending; retyping it does not enable it again, a change
+    // of another box does.
+    void emptiedSubject()
+    {
+        FrmMail* f = mail();
+        fill(f, QStringLiteral("Dupont"), QStringLiteral("Jean"), QStringLiteral("texte"));
+        QVERIFY(f->CmdMail->isEnabled());
+        f->TxtObj->clear();
+        QVERIFY(!f->CmdMail->isEnabled());
+        QTest::keyClicks(f->TxtObj, QStringLiteral("Objet"));
+        QVERIFY(!f->CmdMail->isEnabled());
+        QTest::keyClicks(f->TxtPre, QStringLiteral("-Paul"));
+        QVERIFY(f->CmdMail->isEnabled());
+        // Emptying any other box disables it too.
+        f->TxtNom->clear();
+        QVERIFY(!f->CmdMail->isEnabled());
+    }
+
+    void incompleteForm_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("pre");
+        QTest::addColumn<QString>("obj");
+        QTest::addColumn<QString>("rem");
+        QTest::addColumn<QList<int>>("marks");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("first name and text") << "Dupont" << "" << "Objet" << "" << QList<int>{2, 5} << "TxtRem";
+        QTest::newRow("surname only") << "" << "Jean" << "Objet" << "t" << QList<int>{1} << "TxtNom";
+        QTest::newRow("subject and surname") << "" << "Jean" << "" << "t" << QList<int>{1, 4} << "TxtObj";
+    }
+    void incompleteForm()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, pre);
+        QFETCH(QString, obj);
+        QFETCH(QString, rem);
+        QFETCH(QList<int>, marks);
+        QFETCH(QString, focus);
+        FrmMail* f = mail();
+        f->TxtNom->setText(nom);
+        f->TxtPre->setText(pre);
+        f->TxtObj->setText(obj);
+        f->TxtRem->setPlainText(rem);
+        f->CmdMail->setEnabled(true);
+        f->CmdMail->click();
+        for (int i : {1, 2, 4, 5})
+            QCOMPARE(marked(f, i), marks.contains(i));
+        QCOMPARE(f->focusWidget()->objectName(), focus);
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("Le formulaire est incomplet.      "));
+        QCOMPARE(platform_.messages[0].buttons, Platform::Buttons::Ok);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::None);
+        QVERIFY(platform_.openedUrls.isEmpty());
+        QVERIFY(!f->TimEnd->isActive());
+        // Typing in a marked box hides its mark.
+        if (marks.contains(1)) {
+            QTest::keyClicks(f->TxtNom, QStringLiteral("X"));
+            QVERIFY(!marked(f, 1));
+        }
+    }
+
+    void blanksCountAsFilled()
+    {
+        FrmMail* f = mail();
+        fill(f, QStringLiteral(" "), QStringLiteral(" "), QStringLiteral(" "));
+        f->CmdMail->click();
+        QVERIFY(platform_.messages.isEmpty());
+        QCOMPARE(platform_.openedUrls.size(), 1);
+    }
+
+    void cancelCloses()
+    {
+        QPointer<FrmMail> f = mail();
+        f->CmdAnnule->click();
+        QTRY_VERIFY(f.isNull());
+        QVERIFY(platform_.openedUrls.isEmpty());
+    }
+
+    void aboutBox()
+    {
+        mdi_->CmdAbout->click();
+        QPointer<Frm20About> a = qobject_cast<Frm20About*>(mdi_->fenetre(FabriqueFrm20About));
+        QVERIFY(a);
+        QCOMPARE(a->windowTitle(), QStringLiteral("A propos du programme"));
+        QCOMPARE(a->size(), QSize(a->FraLoad->width() + 6, a->FraLoad->height() + 8));
+        const int w = pixelsToTwips(mdi_->width()), h = pixelsToTwips(mdi_->height());
+        QCOMPARE(a->parentWidget()->pos(), QPoint(twipsToPixels((w - pixelsToTwips(a->width())) / 2),
+                                                  twipsToPixels((h - pixelsToTwips(a->height())) / 4)));
+        QCOMPARE(a->Sha1->y(), 4);
+        QCOMPARE(a->LblVerB->text(), QStringLiteral("1.20"));
+        QCOMPARE(a->LblInf2->text().split(QStringLiteral("\r\n")).size(), 3);
+        QVERIFY(!a->ImgLogoGauche->pixmap().isNull());
+        QCOMPARE(a->CmdSite->toolTip(), QStringLiteral("Se connecter à internet"));
+        QCOMPARE(module_.PosGauche, 0);
+
+        a->CmdSite->click();
+        QCOMPARE(platform_.openedUrls, QStringList{"https://lexiparc.fr/"});
+        QCOMPARE(a->focusWidget(), a->Foc);
+        QTest::mouseClick(a->LblCertificat, Qt::LeftButton);
+        QCOMPARE(platform_.openedUrls.size(), 2);
+        QVERIFY(platform_.openedUrls[1].startsWith(QStringLiteral("https://")));
+
+        // A second click on the tool bar only focuses the box.
+        mdi_->CmdAbout->click();
+        QCOMPARE(mdi_->fenetre(FabriqueFrm20About), a.data());
+        QCOMPARE(mdi_->zone()->subWindowList().size(), 1);
+
+        a->CmdFerme->click();
+        QTRY_VERIFY(a.isNull());
+    }
+
+    // The contact button shows the form again without reloading it.
+    void contactKeepsWhatWasTyped()
+    {
+        auto* a = qobject_cast<Frm20About*>(mdi_->OuvreOutil(FabriqueFrm20About));
+        a->CmdContact->click();
+        auto* f = qobject_cast<FrmMail*>(mdi_->fenetre(FabriqueFrmMail));
+        QVERIFY(f);
+        QTest::keyClicks(f->TxtNom, QStringLiteral("Dupont"));
+        f->TxtObj->clear();
+        a->CmdContact->click();
+        QCOMPARE(mdi_->fenetre(FabriqueFrmMail), f);
+        QCOMPARE(f->TxtNom->text(), QStringLiteral("Dupont"));
+        QCOMPARE(f->TxtObj->text(), QString());
+        QCOMPARE(mdi_->zone()->subWindowList().size(), 2);
+        QVERIFY(mdi_->fenetre(FabriqueFrm20About));
+    }
+
+    void escapeCloses()
+    {
+        QPointer<Frm20About> a = qobject_cast<Frm20About*>(mdi_->OuvreOutil(FabriqueFrm20About));
+        a->CmdContact->setFocus();
+        QTest::keyClick(a->CmdContact, Qt::Key_Escape);
+        QTRY_VERIFY(a.isNull());
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

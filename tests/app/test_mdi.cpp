@@ -1,0 +1,228 @@
+// Lexiparc — GPL-3.0-or-later.
+// The main frame: tool bar, colours, size, the cascade of tool windows, opening or focusing
+// a window, and the quit question.
+#include "app/MDI.h"
+#include "common/Cascade.h"
+#include "common/Colors.h"
+#include "common/Windows.h"
+#include "platform/FakePlatform.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+int created = 0;
+
+// A tool window that places itself as the tool windows do.
+QWidget* outilEssai(AppContext& c)
+{
+    ++created;
+    auto* w = new QWidget;
+    w->setFixedSize(200, 100);
+    PositionFenetreSuivante(c.module);
+    w->move(twipsToPixels(c.module.PosGauche), twipsToPixels(c.module.PosHaut));
+    return w;
+}
+const Fabrique kOutils[7] = {{outilEssai}, {outilEssai}, {outilEssai}, {outilEssai},
+                             {outilEssai}, {outilEssai}, {outilEssai}};
+}
+
+class TestMDI : public QObject {
+    Q_OBJECT
+    Module module_;
+    WordData words_;
+    FakePlatform platform_;
+    AppContext ctx_{module_, words_, platform_};
+    std::unique_ptr<MDI> mdi_;
+
+    QPoint placeOf(QWidget* w) const { return qobject_cast<QMdiSubWindow*>(w->parentWidget())->pos(); }
+    static QPoint twips(int t) { return QPoint(twipsToPixels(t), twipsToPixels(t)); }
+
+private slots:
+    void init()
+    {
+        module_ = Module{};
+        module_.MsgTitre = QStringLiteral("Lexiparc");
+        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
+        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
+        platform_.~FakePlatform();
+        new (&platform_) FakePlatform;
+        platform_.screenTwips = QSize(30000, 18000);
+        created = 0;
+        mdi_ = std::make_unique<MDI>(ctx_);
+        mdi_->show();
+    }
+    void cleanup() { mdi_.reset(); }
+
+    void toolBar_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("CmdMotsCroix") << "CmdMotsCroix" << 0 << "Mots croisés";
+        QTest::newRow("CmdAp") << "CmdAp" << 600 << "Mots approchants";
+        QTest::newRow("CmdTLMP") << "CmdTLMP" << 1200 << "Anagrammes-Tous les mots possibles";
+        QTest::newRow("CmdDico") << "CmdDico" << 1800 << "Le dictionnaire 510 000 mots";
+        QTest::newRow("CmdSyno") << "CmdSyno" << 2400 << "Les synonymes";
+        QTest::newRow("CmdScrabble") << "CmdScrabble" << 3000 << "Mots admis au jeu de scrabble";
+        QTest::newRow("CmdCodPos") << "CmdCodPos" << 3600 << "Codes postaux et villes";
+        QTest::newRow("CmdOptions") << "CmdOptions" << 4200 << "Options du programme";
+        QTest::newRow("CmdAbout") << "CmdAbout" << 4800 << "A propos du programme";
+        QTest::newRow("CmdQ") << "CmdQ" << 5400 << "Quitter le programme";
+    }
+    void toolBar()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, top);
+        QFETCH(QString, tip);
+        auto* b = mdi_->PicCmd->findChild<QPushButton*>(name);
+        QVERIFY(b);
+        QCOMPARE(b->geometry(), QRect(0, twipsToPixels(top), twipsToPixels(675), twipsToPixels(630)));
+        QCOMPARE(b->toolTip(), tip);
+        QVERIFY(!b->icon().isNull());
+        QVERIFY(!b->icon().pixmap(32, 32).isNull());
+    }
+
+    void frame()
+    {
+        QCOMPARE(mdi_->windowTitle(), QStringLiteral("Lexiparc"));
+        QCOMPARE(ctx_.mdi, mdi_.get());
+        QCOMPARE(mdi_->size(), QSize(twipsToPixels(15660), twipsToPixels(11595)));
+        QCOMPARE(mdi_->pos(), QPoint(twipsToPixels((30000 - 15660) / 2), twipsToPixels((18000 - 11595) / 2)));
+        QCOMPARE(mdi_->PicCmd->width(), twipsToPixels(720));
+        QCOMPARE(mdi_->PicCmd->height(), mdi_->centralWidget()->height());
+        QCOMPARE(mdi_->zone()->background().color(), QColor(Qt::white));
+        QCOMPARE(mdi_->PicCmd->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
+        QVERIFY(mdi_->CmdQ->isEnabled());
+        // Foc lies beyond the bar's right edge, out of sight.
+        QCOMPARE(mdi_->Foc->x(), twipsToPixels(1500));
+        QVERIFY(mdi_->Foc->x() >= mdi_->PicCmd->width());
+        QVERIFY(mdi_->TimDem->isActive());
+        QCOMPARE(mdi_->TimDem->interval(), 100);
+        QTRY_VERIFY(!mdi_->TimDem->isActive());
+        QCOMPARE(mdi_->focusWidget(), mdi_->Foc);
+    }
+
+    void colourTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("hexadecimal white") << "&HFFFFFF" << QColor(Qt::white);
+        QTest::newRow("decimal white") << "16777215" << QColor(Qt::white);
+        QTest::newRow("blue high byte") << "&HFF0000" << QColor(Qt::blue);
+        QTest::newRow("decimal grey") << "14737632" << QColor(0xE0, 0xE0, 0xE0);
+    }
+    void colourTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, color);
+        module_.OptCouleurMDI = text;
+        module_.OptCouleurBar = text;
+        MDI other(ctx_);
+        QCOMPARE(other.zone()->background().color(), color);
+        QCOMPARE(other.PicCmd->palette().color(QPalette::Window), color);
+    }
+
+    // Seven windows take 600 to 3600 and 600 again; a focus does not move the cascade, a
+    // reload of a closed window does.
+    void cascade()
+    {
+        QList<QWidget*> windows;
+        const int expected[7] = {600, 1200, 1800, 2400, 3000, 3600, 600};
+        for (int i = 0; i < 7; ++i) {
+            QWidget* w = mdi_->OuvreOutil(kOutils[i]);
+            QVERIFY(w);
+            QCOMPARE(placeOf(w), twips(expected[i]));
+            windows << w;
+        }
+        QCOMPARE(module_.PosGauche, 600);
+        QCOMPARE(module_.PosHaut, 600);
+
+        QCOMPARE(mdi_->OuvreOutil(kOutils[2]), windows[2]);
+        QCOMPARE(created, 7);
+        QCOMPARE(module_.PosGauche, 600);
+        QCOMPARE(mdi_->zone()->activeSubWindow()->widget(), windows[2]);
+        QCOMPARE(placeOf(windows[2]), twips(1800));
+
+        QPointer<QWidget> closed = windows[2];
+        fermeFenetre(windows[2]);
+        QWidget* again = mdi_->OuvreOutil(kOutils[2]);
+        QCOMPARE(created, 8);
+        QVERIFY(again != closed.data() || closed.isNull());
+        QCOMPARE(placeOf(again), twips(1200));
+        QTRY_VERIFY(closed.isNull());
+        QCOMPARE(mdi_->zone()->subWindowList().size(), 7);
+    }
+
+    void secondClickOnlyFocuses()
+    {
+        QWidget* first = mdi_->OuvreOutil(kOutils[0]);
+        QWidget* other = mdi_->OuvreOutil(kOutils[1]);
+        QCOMPARE(mdi_->zone()->activeSubWindow()->widget(), other);
+        QCOMPARE(mdi_->OuvreOutil(kOutils[0]), first);
+        QCOMPARE(mdi_->zone()->activeSubWindow()->widget(), first);
+        QCOMPARE(mdi_->zone()->subWindowList().size(), 2);
+        QCOMPARE(created, 2);
+        QCOMPARE(module_.PosGauche, 1200);
+    }
+
+    void missingWindowDisablesItsButton()
+    {
+        const Fabrique none{};
+        QCOMPARE(mdi_->OuvreOutil(none), nullptr);
+        QCOMPARE(mdi_->zone()->subWindowList().size(), 0);
+        QCOMPARE(module_.PosGauche, 0);
+    }
+
+    void quitButton_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("quits");
+        QTest::newRow("No keeps running") << int(Platform::No) << 0;
+        QTest::newRow("Yes ends") << int(Platform::Yes) << 1;
+    }
+    void quitButton()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, quits);
+        QWidget* tool = mdi_->OuvreOutil(kOutils[0]);
+        platform_.answers = {answer};
+        mdi_->CmdQ->click();
+        QCOMPARE(platform_.messages.size(), 1);
+        const FakePlatform::Message& m = platform_.messages[0];
+        QCOMPARE(m.text, QStringLiteral("               Quitter le programme ?"));
+        QCOMPARE(m.title, QStringLiteral("Lexiparc"));
+        QCOMPARE(m.icon, Platform::Icon::None);
+        QCOMPARE(m.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(module_.MsgReponse, answer);
+        QCOMPARE(module_.MsgTexte, m.text);
+        QCOMPARE(platform_.quitCalls, quits);
+        // The button closes nothing itself.
+        QVERIFY(mdi_->isVisible());
+        QCOMPARE(mdi_->fenetre(kOutils[0]), tool);
+    }
+
+    void closingTheFrame_data() { quitButton_data(); }
+    void closingTheFrame()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, quits);
+        QPointer<QWidget> tool = mdi_->OuvreOutil(kOutils[0]);
+        platform_.answers = {answer};
+        mdi_->close();
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("               Quitter le programme ?"));
+        QCOMPARE(platform_.quitCalls, quits);
+        QCOMPARE(mdi_->isVisible(), quits == 0);
+        // The tool windows are closed before the question, whatever the answer.
+        QCOMPARE(mdi_->fenetre(kOutils[0]), nullptr);
+        QTRY_VERIFY(tool.isNull());
+    }
+};
+
+QTEST_MAIN(TestMDI)
+#include "test_mdi.moc"

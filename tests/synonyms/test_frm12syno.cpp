@@ -1,0 +1,301 @@
+// Lexiparc — GPL-3.0-or-later.
+// The synonym window driven through its controls, headless.
+#include "FixtureSyno.h"
+
+#include "data/EmbeddedData.h"
+#include "platform/FakePlatform.h"
+#include "tools/synonyms/Frm12Syno.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QStringList rows(const QListWidget* l)
+{
+    QStringList r;
+    for (int i = 0; i < l->count(); ++i)
+        r << l->item(i)->text();
+    return r;
+}
+QStringList history(const QComboBox* c)
+{
+    QStringList r;
+    for (int i = 0; i < c->count(); ++i)
+        r << c->itemText(i);
+    return r;
+}
+}
+
+class TestFrm12Syno : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Module> module_;
+    std::unique_ptr<WordData> words_;
+    std::unique_ptr<FakePlatform> platform_;
+    std::unique_ptr<AppContext> ctx_;
+    std::unique_ptr<Frm12Syno> w_;
+
+    // A window over the fixture tables, shown and primed.
+    Frm12Syno* ouvre(bool loaded = true)
+    {
+        if (loaded)
+            chargeFixtureSyno(*words_, *module_);
+        w_ = std::make_unique<Frm12Syno>(*ctx_);
+        w_->show();
+        if (loaded && !QTest::qWaitFor([this] { return w_->Cbo2->currentText() == QStringLiteral("à "); }))
+            qWarning("the window was not primed");
+        return w_.get();
+    }
+    void tape(Frm12Syno* w, const QString& text)
+    {
+        w->Cbo2->lineEdit()->selectAll();
+        QTest::keyClicks(w->Cbo2->lineEdit(), text);
+    }
+    void recherche(Frm12Syno* w, const QString& text)
+    {
+        w->Cbo2->setEditText(text);
+        w->CmdRechercher_Click();
+    }
+
+private slots:
+    void init()
+    {
+        module_ = std::make_unique<Module>();
+        module_->SautLigne = QStringLiteral("\r\n");
+        module_->MsgTitre = QStringLiteral("Lexiparc");
+        module_->OptChargeSyno = 1;
+        words_ = std::make_unique<WordData>();
+        platform_ = std::make_unique<FakePlatform>();
+        ctx_ = std::make_unique<AppContext>(AppContext{*module_, *words_, *platform_, nullptr});
+    }
+    void cleanup() { w_.reset(); }
+
+    void layout()
+    {
+        Frm12Syno* w = ouvre();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Dictionnaire des synonymes"));
+        QCOMPARE(w->size(), QSize(524, 352));
+        QCOMPARE(w->pos(), QPoint(40, 40));
+        QCOMPARE(w->Cbo2->geometry(), QRect(264, 20, 253, 26));
+        QCOMPARE(w->Lst->geometry(), QRect(4, 20, 253, 328));
+        QCOMPARE(w->Cbo2->font().family(), QStringLiteral("Liberation Mono"));
+        QCOMPARE(w->Lbl4->font().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(w->CmdRechercher->text(), QStringLiteral(" Rechercher"));
+        QVERIFY(!w->rect().intersects(w->Foc->geometry()));
+        QVERIFY(!w->TxtMiroir->isVisible());
+    }
+
+    void priming()
+    {
+        Frm12Syno* w = ouvre();
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("à "));
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("a "));
+        QCOMPARE(w->Cbo2->lineEdit()->selectedText(), QStringLiteral("à "));
+        QCOMPARE(rows(w->Lst), (QStringList{"à bas", "à cause", "à cause de", "a contrario"}));
+        QCOMPARE(w->Lbl3->text(), QStringLiteral("4 mots listés."));
+        QVERIFY(w->CmdRechercher->isEnabled() && w->Foc->isEnabled());
+        QCOMPARE(platform_->lastPointer(w), int(Platform::Arrow));
+        QVERIFY(platform_->pointers.contains({w, int(Platform::Hourglass)}));
+        // The first key typed replaces the primed text.
+        QTest::keyClick(w->Cbo2->lineEdit(), 'e');
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("e"));
+    }
+
+    void optionOff()
+    {
+        module_->OptChargeSyno = 0;
+        Frm12Syno* w = ouvre(false);
+        QTest::qWait(250);
+        QCOMPARE(w->Cbo2->currentText(), QString());
+        QCOMPARE(words_->SynoLoaded, std::uint8_t(0));
+        QVERIFY(w->CmdRechercher->isEnabled());
+        QCOMPARE(w->Lst->count(), 0);
+        w->CmdRechercher_Click();
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''''."));
+    }
+
+    void ownLoadingChain()
+    {
+        // Not loaded at start, option on: the window loads the 26 letters itself, then primes.
+        Frm12Syno* w = ouvre(false);
+        QTRY_COMPARE(words_->SynoLoaded, std::uint8_t(1));
+        QTRY_COMPARE_WITH_TIMEOUT(w->Cbo2->currentText(), QStringLiteral("à "), 5000);
+        for (const QTimer* t : w->TimLettre)
+            QVERIFY(!t->isActive());
+        // A letter whose resource is embedded is filled; one that is not stays empty.
+        QCOMPARE(words_->TabSyno[4].isEmpty(), !embeddedFile("SYNONYE"));
+    }
+
+    void enterFollowsLength()
+    {
+        Frm12Syno* w = ouvre();
+        tape(w, QStringLiteral("e"));
+        QVERIFY(!w->Foc->isEnabled() && !w->CmdRechercher->isEnabled());
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->Lbl4->text(), QString());
+        QTest::keyClicks(w->Cbo2->lineEdit(), QStringLiteral("au"));
+        QVERIFY(w->Foc->isEnabled() && w->CmdRechercher->isEnabled());
+        QCOMPARE(rows(w->Lst), QStringList{"eau"});
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
+        QCOMPARE(w->Lbl2->text(), QStringLiteral("EAU: nom"));
+        QCOMPARE(rows(w->LstS), (QStringList{"flot", "liquide", "nappe", "onde", "pluie", "source"}));
+        QCOMPARE(history(w->Cbo2), QStringList{"eau"});
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("eau"));
+        QCOMPARE(w->Lbl3->text(), QString());
+        // A search leaves both buttons disabled: Enter does nothing until the text changes.
+        QVERIFY(!w->Foc->isEnabled() && !w->CmdRechercher->isEnabled());
+        QCOMPARE(w->Cbo2->lineEdit()->cursorPosition(), 0);
+    }
+
+    void capitalsAndAccents()
+    {
+        Frm12Syno* w = ouvre();
+        w->Cbo2->setEditText(QStringLiteral("ÉTÉ"));
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("été"));
+        w->Cbo2->setEditText(QStringLiteral("été"));
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("ete"));
+    }
+
+    void twoPicksOneSearch()
+    {
+        Frm12Syno* w = ouvre();
+        recherche(w, QStringLiteral("eau"));
+        w->Lbl4->clear();
+        int searches = 0;
+        connect(w->TimLst, &QTimer::timeout, this, [&] { ++searches; });
+        w->LstS->setCurrentRow(3);  // onde
+        w->LstS_Click();
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("onde"));
+        QCOMPARE(rows(w->Lst), QStringList{"onde"});
+        QTest::qWait(200);
+        QCOMPARE(w->Lbl4->text(), QString());
+        w->LstS->setCurrentRow(0);  // flot, no headword
+        w->LstS_Click();
+        QTest::qWait(800);
+        QCOMPARE(searches, 1);
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''flot''."));
+        QCOMPARE(history(w->Cbo2), (QStringList{"flot", "eau"}));
+    }
+
+    void pickInList()
+    {
+        Frm12Syno* w = ouvre();
+        QTest::mouseClick(w->Lst->viewport(), Qt::LeftButton, {}, w->Lst->visualItemRect(w->Lst->item(1)).center());
+        QTRY_COMPARE(w->Cbo2->currentText(), QStringLiteral("à cause"));
+        QCOMPARE(rows(w->Lst), (QStringList{"à cause", "à cause de"}));
+        QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Un synonyme pour ''à cause''."));
+        QCOMPARE(w->Lbl2->text(), QStringLiteral("À CAUSE: locution"));
+    }
+
+    void pickInHistory()
+    {
+        Frm12Syno* w = ouvre();
+        recherche(w, QStringLiteral("eau"));
+        recherche(w, QStringLiteral("a"));
+        QVERIFY(!w->CmdRechercher->isEnabled());
+        w->Cbo2->setCurrentIndex(1);
+        w->Cbo2_Click();
+        QVERIFY(w->CmdRechercher->isEnabled() && w->Foc->isEnabled());
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("eau"));
+        QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
+        QCOMPARE(history(w->Cbo2), (QStringList{"a", "eau"}));
+    }
+
+    void historyOfTwelve()
+    {
+        Frm12Syno* w = ouvre();
+        for (int i = 1; i <= 13; ++i)
+            recherche(w, QStringLiteral("mot%1").arg(i));
+        QStringList expected;
+        for (int i = 13; i >= 2; --i)
+            expected << QStringLiteral("mot%1").arg(i);
+        QCOMPARE(history(w->Cbo2), expected);
+        recherche(w, QStringLiteral("mot5"));
+        QCOMPARE(history(w->Cbo2), expected);
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("mot5"));
+        recherche(w, QStringLiteral("Mot5"));
+        QCOMPARE(history(w->Cbo2).first(), QStringLiteral("Mot5"));
+        QCOMPARE(w->Cbo2->count(), 12);
+    }
+
+    void emptyRowPicked()
+    {
+        Frm12Syno* w = ouvre();
+        recherche(w, QStringLiteral("sot"));
+        QCOMPARE(rows(w->LstS), (QStringList{"bête", ""}));
+        w->LstS->setCurrentRow(1);
+        w->LstS_Click();
+        QCOMPARE(w->Cbo2->currentText(), QString());
+        QVERIFY(!w->Foc->isEnabled());
+        QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''''."));
+        QCOMPARE(w->LstS->count(), 0);
+        QCOMPARE(history(w->Cbo2), (QStringList{"", "sot"}));
+    }
+
+    void copyEmptyList()
+    {
+        Frm12Syno* w = ouvre();
+        QTest::mouseClick(w->LstS->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+        QVERIFY(w->MnuCopier->isVisible());
+        w->MnuCopier->hide();
+        w->MnuCop2->trigger();
+        QCOMPARE(platform_->clipboardClears, 1);
+        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''à '':\r\n"));
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text, QStringLiteral("La liste a été copiée."));
+        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
+    }
+
+    void copyTakesEntryText()
+    {
+        Frm12Syno* w = ouvre();
+        recherche(w, QStringLiteral("baba"));
+        QTest::mouseClick(w->LstS->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!w->MnuCopier->isVisible());
+        w->Cbo2->setEditText(QStringLiteral("autre"));
+        w->MnuCop2_Click();
+        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''autre'':\r\nsavarin"));
+    }
+
+    void helpFocusesEntryFirst()
+    {
+        Frm12Syno* w = ouvre();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->Lst->setFocus();
+        bool focused = false;
+        platform_->onMessage = [&](const FakePlatform::Message&) { focused = w->Cbo2->hasFocus(); };
+        QTest::mouseClick(w->CmdInfo, Qt::LeftButton);
+        QVERIFY(focused);
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text.split(QStringLiteral("\r\n")).size(), 8);
+        QCOMPARE(platform_->messages[0].title, QStringLiteral("Lexiparc"));
+        QCOMPARE(module_->MsgReponse, int(Platform::Ok));
+    }
+
+    void internalErrors()
+    {
+        Frm12Syno* w = ouvre();
+        w->Cbo2->setEditText(QStringLiteral("xé"));
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text,
+                 QStringLiteral("Invalid procedure call or argument                 \r\nErreur interne 022 - 5"));
+        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Critical);
+        QCOMPARE(w->Lbl3->text(), QStringLiteral("Un mot listé."));
+        QCOMPARE(platform_->lastPointer(w), int(Platform::Arrow));
+        recherche(w, QStringLiteral("xénon"));
+        QCOMPARE(platform_->messages.size(), 3);  // the listing of the new text, then the search
+        QCOMPARE(module_->ErrCode, QStringLiteral("027"));
+        QCOMPARE(module_->ErrNumero, 5);
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''xénon''."));
+    }
+};
+
+QTEST_MAIN(TestFrm12Syno)
+#include "test_frm12syno.moc"
