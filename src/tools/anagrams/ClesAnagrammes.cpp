@@ -26,21 +26,30 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
 {
     if (!index.built())
         return;
-    debut.reserve(size_t(AnagramIndex::kSlots) + 1);
-    entrees.reserve(size_t(std::max(0, index.AnaPoolNext)) + size_t(AnagramIndex::kSlots));
+    // The pool words are read in pool order, which is the order of their letters in memory;
+    // the slots then only gather their keys.
+    std::vector<quint64> clesPool(index.AnaPool.size(), 0);
+    for (qint32 i = 1; i < index.AnaPoolNext; ++i)
+        clesPool[size_t(i)] = cleTriee(index.AnaPool[size_t(i)]);
+    debut.resize(size_t(AnagramIndex::kSlots) + 1);
+    quint32 total = 0;
     for (qint32 h = 0; h < AnagramIndex::kSlots; ++h) {
-        debut.push_back(quint32(entrees.size()));
+        debut[size_t(h)] = total;
+        const AnagramIndex::AnaBucket* slot = index.bucket(h);
+        if (!slot->Head.isEmpty())
+            total += quint32(1 + slot->More.size());
+    }
+    debut[size_t(AnagramIndex::kSlots)] = total;
+    entrees.resize(total);
+    for (qint32 h = 0; h < AnagramIndex::kSlots; ++h) {
         const AnagramIndex::AnaBucket* slot = index.bucket(h);
         if (slot->Head.isEmpty())
             continue;
-        entrees.push_back({cleTriee(slot->Head), &slot->Head});
-        for (qint32 i : slot->More) {
-            const QString& mot = index.poolWord(i);
-            entrees.push_back({cleTriee(mot), &mot});
-        }
+        Entree* e = &entrees[debut[size_t(h)]];
+        *e++ = {cleTriee(slot->Head), &slot->Head};
+        for (qint32 i : slot->More)
+            *e++ = {clesPool[size_t(i)], &index.poolWord(i)};
     }
-    debut.push_back(quint32(entrees.size()));
-    entrees.shrink_to_fit();
 }
 
 bool ClesAnagrammes::decrit(const AnagramIndex& index) const
