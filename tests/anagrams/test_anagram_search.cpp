@@ -230,6 +230,14 @@ private slots:
         QCOMPARE(::cleTriee(mot), cle);
     }
 
+    void cleAlpha()
+    {
+        QVERIFY(::cleAlpha(u"AB") < ::cleAlpha(u"ABA"));
+        QVERIFY(::cleAlpha(u"ABZ") < ::cleAlpha(u"AC"));
+        QVERIFY(::cleAlpha(u"ZZZZZZZZZZZY") < ::cleAlpha(u"ZZZZZZZZZZZZ"));
+        QCOMPARE(::cleAlpha(u"Ab"), quint64(0));
+    }
+
     void lettres_data()
     {
         QTest::addColumn<QString>("s");

@@ -115,21 +115,31 @@ bool accepte(const QString& mot, int taille, const Comptes& cle, quint64& alpha)
 // The words accepted so far, and the result lists made from them at the end.
 class Collecte {
 public:
-    explicit Collecte(const QString& obligatoire) : obligatoire_(obligatoire) {}
+    // `obligatoireVu`: the lookups already left out every subset without the mandatory
+    // letter, so every word made of a subset's letters holds it.
+    Collecte(const QString& obligatoire, bool obligatoireVu)
+        : obligatoire_(obligatoire), aVerifier_(!obligatoire.isEmpty() && !obligatoireVu)
+    {
+    }
 
     // Words of one key are found together, at the key's first lookup: a word already
     // listed can only come again as a duplicate within the slot being read.
     void nouveauSlot() { trouves_.clear(); }
+    // A word of the slot, kept when it is made of the subset's letters.
     void garde(const QString& mot, int taille, const Comptes& cle)
     {
         quint64 alpha;
-        if (!accepte(mot, taille, cle, alpha))
-            return;
-        for (const QString* t : trouves_)
-            if (*t == mot)
+        if (accepte(mot, taille, cle, alpha))
+            ajoute(mot, alpha, taille);
+    }
+    // A word known to be made of the subset's letters, packed in `alpha`.
+    void ajoute(const QString& mot, quint64 alpha, int taille)
+    {
+        for (quint64 t : trouves_)
+            if (t == alpha)
                 return;
-        trouves_.push_back(&mot);
-        if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
+        trouves_.push_back(alpha);
+        if (!aVerifier_ || mot.contains(obligatoire_)) {
             tous_.push_back(&mot);
             parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
         }
@@ -137,9 +147,14 @@ public:
 
     void remplit(AnagramResult& r)
     {
+        // The words are scattered in memory: each is prefetched a few words ahead of its copy.
+        constexpr size_t kAvance = 16;
         r.LstAna.reserve(qsizetype(tous_.size()));
-        for (const QString* mot : tous_)
-            r.LstAna.append(*mot);
+        for (size_t i = 0; i < tous_.size(); ++i) {
+            if (i + kAvance < tous_.size())
+                precharge(tous_[i + kAvance]);
+            r.LstAna.append(*tous_[i]);
+        }
         for (int k = 2; k <= kMaxLettresAna; ++k) {
             auto& mots = parLongueur_[size_t(k)];
             std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
@@ -152,8 +167,9 @@ public:
 
 private:
     const QString& obligatoire_;
-    std::vector<const QString*> trouves_;  // accepted words of the current slot
-    std::vector<const QString*> tous_;     // listed words, in the order of discovery
+    bool aVerifier_;
+    std::vector<quint64> trouves_;      // accepted words of the current slot
+    std::vector<const QString*> tous_;  // listed words, in the order of discovery
     std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
 };
 
@@ -240,8 +256,8 @@ private:
     Collecte& c_;
 };
 
-// Reading through the packed keys: the start of the slot's run, the run, the words whose
-// key is the subset's, their letters.
+// Reading through the packed keys: the start of the slot's run, then the run, which tells
+// the words of the subset's letters and their alphabetical order without reading them.
 class LectureCles {
 public:
     LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
@@ -249,18 +265,11 @@ public:
     void etape0(const Recherche& q) { precharge(&cles_.debut[size_t(q.hash)]); }
     void etape(int e, const Recherche& q)
     {
-        const quint32 d = cles_.debut[size_t(q.hash)];
-        const quint32 f = cles_.debut[size_t(q.hash) + 1];
-        if (e == 1) {
-            if (d < f)
-                precharge(&cles_.entrees[d]);
+        if (e != 1)
             return;
-        }
-        for (quint32 i = d; i < f; ++i)
-            if (cles_.entrees[i].cle == q.triee) {
-                const QString* mot = cles_.entrees[i].mot;
-                precharge(e == 2 ? static_cast<const void*>(mot) : static_cast<const void*>(mot->constData()));
-            }
+        const quint32 d = cles_.debut[size_t(q.hash)];
+        if (d < cles_.debut[size_t(q.hash) + 1])
+            precharge(&cles_.entrees[d]);
     }
     void lit(const Recherche& q)
     {
@@ -268,8 +277,8 @@ public:
         const quint32 f = cles_.debut[size_t(q.hash) + 1];
         c_.nouveauSlot();
         for (quint32 i = d; i < f; ++i)
-            if (cles_.entrees[i].cle == q.triee)
-                c_.garde(*cles_.entrees[i].mot, q.taille, q.cle);
+            if (const ClesAnagrammes::Entree& e = cles_.entrees[i]; e.cle == q.triee)
+                c_.ajoute(*e.mot, e.alpha, q.taille);
     }
 
 private:
@@ -381,7 +390,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const char16_t oblig = obligatoire.size() == 1 ? obligatoire.at(0).unicode() : 0;
     const int lettreOblig = (oblig >= u'A' && oblig <= u'Z') ? oblig - u'A' : -1;
 
-    Collecte collecte(obligatoire);
+    Collecte collecte(obligatoire, lettreOblig >= 0);
     const bool parCles = cles && cles->decrit(index);
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);

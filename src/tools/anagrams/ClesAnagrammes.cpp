@@ -20,6 +20,20 @@ quint64 cleTriee(QStringView mot)
     return cle;
 }
 
+quint64 cleAlpha(QStringView mot)
+{
+    if (mot.isEmpty() || mot.size() > 12)
+        return 0;
+    quint64 cle = 0;
+    for (QChar c : mot) {
+        const unsigned l = unsigned(c.unicode()) - u'A';
+        if (l > 25)
+            return 0;
+        cle = (cle << 5) | (l + 1);
+    }
+    return cle << (5 * (12 - mot.size()));
+}
+
 ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
     : index_(&index), buckets_(index.AnaBuckets.data()), pool_(index.AnaPool.data()),
       poolSize_(index.AnaPool.size()), poolNext_(index.AnaPoolNext)
@@ -28,9 +42,11 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
         return;
     // The pool words are read in pool order, which is the order of their letters in memory;
     // the slots then only gather their keys.
-    std::vector<quint64> clesPool(index.AnaPool.size(), 0);
-    for (qint32 i = 1; i < index.AnaPoolNext; ++i)
-        clesPool[size_t(i)] = cleTriee(index.AnaPool[size_t(i)]);
+    std::vector<std::pair<quint64, quint64>> clesPool(index.AnaPool.size());
+    for (qint32 i = 1; i < index.AnaPoolNext; ++i) {
+        const QString& mot = index.AnaPool[size_t(i)];
+        clesPool[size_t(i)] = {cleTriee(mot), cleAlpha(mot)};
+    }
     debut.resize(size_t(AnagramIndex::kSlots) + 1);
     quint32 total = 0;
     for (qint32 h = 0; h < AnagramIndex::kSlots; ++h) {
@@ -46,9 +62,9 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
         if (slot->Head.isEmpty())
             continue;
         Entree* e = &entrees[debut[size_t(h)]];
-        *e++ = {cleTriee(slot->Head), &slot->Head};
+        *e++ = {cleTriee(slot->Head), cleAlpha(slot->Head), &slot->Head};
         for (qint32 i : slot->More)
-            *e++ = {clesPool[size_t(i)], &index.poolWord(i)};
+            *e++ = {clesPool[size_t(i)].first, clesPool[size_t(i)].second, &index.poolWord(i)};
     }
 }
 

@@ -20,6 +20,7 @@ public:
 
     struct Entree {
         quint64 cle;         // cleTriee of the word
+        quint64 alpha;       // cleAlpha of the word
         const QString* mot;  // the word, in the index
     };
     // The words of slot h are entrees[debut[h]] up to entrees[debut[h + 1]], in slot order.
@@ -37,3 +38,6 @@ private:
 // The sorted letters of a word of 1 to 12 letters A to Z, five bits each (letter rank + 1),
 // the first sorted letter in the lowest bits; 0 for any other word.
 quint64 cleTriee(QStringView mot);
+// The letters of a word of 1 to 12 letters A to Z, five bits each, the first letter in the
+// highest place, so that the numbers sort as the words; 0 for any other word.
+quint64 cleAlpha(QStringView mot);
