@@ -1,4 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Fabriques.h"
 
-const Fabrique FabriqueFrm11Ana{};
+#include "tools/anagrams/Frm11Ana.h"
+
+const Fabrique FabriqueFrm11Ana{[](AppContext& c) -> QWidget* { return new Frm11Ana(c); }};

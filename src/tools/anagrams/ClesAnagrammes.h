@@ -1,0 +1,43 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include "data/AnagramIndex.h"
+
+#include <QString>
+#include <vector>
+
+// A compact companion of a built anagram index for the all-possible-words search: for each
+// slot, the anagram key of each of its words packed in a number, in the slot's order, beside
+// the word itself. A lookup reads one short run of numbers instead of the scattered words of
+// the slot. It points into the index: build it once the index is complete; a search checks
+// that it still matches the index before using it.
+class ClesAnagrammes {
+public:
+    explicit ClesAnagrammes(const AnagramIndex& index);
+
+    // True while the index has the storage it had when this was built.
+    bool decrit(const AnagramIndex& index) const;
+
+    struct Entree {
+        quint64 cle;         // cleTriee of the word
+        quint64 alpha;       // cleAlpha of the word
+        const QString* mot;  // the word, in the index
+    };
+    // The words of slot h are entrees[debut[h]] up to entrees[debut[h + 1]], in slot order.
+    std::vector<quint32> debut;
+    std::vector<Entree> entrees;
+
+private:
+    const AnagramIndex* index_;
+    const void* buckets_;
+    const void* pool_;
+    size_t poolSize_;
+    qint32 poolNext_;
+};
+
+// The sorted letters of a word of 1 to 12 letters A to Z, five bits each (letter rank + 1),
+// the first sorted letter in the lowest bits; 0 for any other word.
+quint64 cleTriee(QStringView mot);
+// The letters of a word of 1 to 12 letters A to Z, five bits each, the first letter in the
+// highest place, so that the numbers sort as the words; 0 for any other word.
+quint64 cleAlpha(QStringView mot);

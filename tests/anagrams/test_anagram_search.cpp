@@ -1,0 +1,340 @@
+// Lexiparc — GPL-3.0-or-later.
+// The all-possible-words search: order of discovery, filters, joker, limits and texts, on a
+// fixture index, and the same words in the same order as a plain subset-by-subset search
+// on the shipped list.
+#include "data/AnagramIndex.h"
+#include "data/Records.h"
+#include "data/Resources.h"
+#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/ClesAnagrammes.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QtTest>
+#include <memory>
+
+namespace {
+// The search done the plain way: every size, joker letter and mask in turn, each subset
+// looked up through ChercheAnagrammes, each slot word kept when it is made of the subset's
+// letters and was not kept before.
+QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, const QString& obligatoire)
+{
+    s.remove(u' ');
+    const int n = int(s.size());
+    const int J = s.contains(u'?') ? 26 : 1;
+    QStringList liste, trouves;
+    for (int taille = n; taille >= mini; --taille)
+        for (int a = 1; a <= J; ++a) {
+            QString w = s;
+            w.replace(u'?', QChar(u'@' + a));
+            for (int masque = (1 << n) - 1; masque >= 3; --masque) {
+                const QString sub = lettres(w, masque, taille);
+                if (sub.isEmpty())
+                    continue;
+                QStringList seau;
+                qint32 count = 0;
+                if (!index.ChercheAnagrammes(sub, seau, count))
+                    continue;
+                for (qint32 i = 0; i < count; ++i) {
+                    const QString& mot = seau[i];
+                    if (mot.size() != taille || TriLettres(mot) != TriLettres(sub) || trouves.contains(mot))
+                        continue;
+                    if (obligatoire.isEmpty() || mot.contains(obligatoire))
+                        liste << mot;
+                    trouves << mot;
+                }
+            }
+        }
+    return liste;
+}
+
+// The per-length lists must be the listed words of each length, alphabetical.
+void verifieListes(const AnagramResult& r)
+{
+    for (int k = 2; k <= 12; ++k) {
+        QStringList attendu;
+        for (const QString& m : r.LstAna)
+            if (m.size() == k)
+                attendu << m;
+        attendu.sort();
+        QCOMPARE(r.Lst[size_t(k)], attendu);
+    }
+}
+}
+
+class TestAnagramSearch : public QObject {
+    Q_OBJECT
+    AnagramIndex fixture;
+    AnagramIndex livre;
+    QStringList motsLivres;
+    std::unique_ptr<ClesAnagrammes> clesFixture, clesLivre;
+
+private slots:
+    void initTestCase()
+    {
+        QFile f(QStringLiteral(LEXIPARC_TEST_DATA "/anagrams/ANA"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        fixture.IndexeAnagrammes(splitRecords(f.readAll()));
+        // The fixture's collisions: three letter sets share the slot of NICHE, and the
+        // letters of FIFACF share the slot of those of FLEDHK.
+        QCOMPARE(HashLettres(u"AABJJP"), HashLettres(u"CEHIN"));
+        QCOMPARE(HashLettres(u"ABCFHKL"), HashLettres(u"CEHIN"));
+        QCOMPARE(HashLettres(u"ACFFFI"), HashLettres(u"DEFHKL"));
+
+        motsLivres = ChargeRessource(QStringLiteral("ANA"), 99);
+        livre.IndexeAnagrammes(motsLivres);
+        clesFixture = std::make_unique<ClesAnagrammes>(fixture);
+        clesLivre = std::make_unique<ClesAnagrammes>(livre);
+    }
+
+    void ordre_data()
+    {
+        QTest::addColumn<QString>("lettres");
+        QTest::addColumn<QString>("mini");
+        QTest::addColumn<QString>("obligatoire");
+        QTest::addColumn<QStringList>("attendu");
+        const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' ', Qt::SkipEmptyParts); };
+        QTest::newRow("ABCD min 2: sizes, then masks from the highest")
+            << "ABCD" << "2" << "" << l("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC");
+        QTest::newRow("ABCD min 3") << "ABCD" << "3" << "" << l("BADC DCBA CBA DBA DCA DCB");
+        QTest::newRow("NICHE min 5: other letters of the slot left out")
+            << "NICHE" << "5" << "" << l("CHENI CHIEN CHINE NICHE");
+        QTest::newRow("AAB: either A gives AB once") << "AAB" << "2" << "" << l("ABA AA BA");
+        QTest::newRow("joker: letters A to Z, each word at its first letter")
+            << "AB?" << "2" << "" << l("ABA CBA DBA ZAB BA AA CA CB DA DB");
+        QTest::newRow("joker first") << "?BA" << "3" << "" << l("ABA CBA DBA ZAB");
+        QTest::newRow("mandatory letter") << "ABCD" << "2" << "B" << l("BADC DCBA CBA DBA DCB BA CB DB");
+        QTest::newRow("mandatory letter in no candidate") << "ABCD" << "2" << "Z" << QStringList();
+        QTest::newRow("combo empty searches from 2") << "DC" << "" << "" << l("DC");
+        QTest::newRow("combo 1 searches from 2") << "DC" << "1" << "" << l("DC");
+        QTest::newRow("combo 20: no length above the letters") << "ABCD" << "20" << "" << QStringList();
+        QTest::newRow("blanks removed") << " A B " << "2" << "" << l("BA");
+        QTest::newRow("no letters") << "   " << "2" << "" << QStringList();
+        QTest::newRow("one letter") << "A" << "2" << "" << QStringList();
+        QTest::newRow("a word that needs a letter three times is not listed")
+            << "ACDEFHIKL" << "6" << "" << l("FLEDHK");
+    }
+    void ordre()
+    {
+        QFETCH(QString, lettres);
+        QFETCH(QString, mini);
+        QFETCH(QString, obligatoire);
+        QFETCH(QStringList, attendu);
+        const int m = ::longueurMinimale(mini);
+        const AnagramResult r = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire);
+        QVERIFY(!r.tropDeJokers);
+        QCOMPARE(r.LstAna, attendu);
+        verifieListes(r);
+        const AnagramResult rc = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire, clesFixture.get());
+        QCOMPARE(rc.LstAna, attendu);
+        QCOMPARE(rc.Lst, r.Lst);
+        QCOMPARE(rechercheSimple(fixture, lettres, ::longueurMinimale(mini), obligatoire), attendu);
+    }
+
+    void listesParLongueur()
+    {
+        const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("ABCD"), 2, QString());
+        QCOMPARE(r.Lst[2], QString::fromLatin1("BA CA CB DA DB DC").split(u' '));
+        QCOMPARE(r.Lst[3], QString::fromLatin1("CBA DBA DCA DCB").split(u' '));
+        QCOMPARE(r.Lst[4], QString::fromLatin1("BADC DCBA").split(u' '));
+        QCOMPARE(r.NR(2), QStringLiteral("6"));
+        QCOMPARE(r.NR(5), QStringLiteral("0"));
+        // The slot of ABCD is looked up once although 4 masks of size 3 and 6 of size 2 met it.
+        QCOMPARE(r.lookups, qsizetype(11));
+    }
+
+    void deuxJokers()
+    {
+        const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("A??B"), 2, QString());
+        QVERIFY(r.tropDeJokers);
+        QVERIFY(r.LstAna.isEmpty());
+    }
+
+    void sansIndex()
+    {
+        const AnagramIndex vide;
+        const AnagramResult r = ChercheAnagrammesTousMots(vide, QStringLiteral("ABCD"), 2, QString());
+        QVERIFY(r.LstAna.isEmpty());
+    }
+
+    // The shipped list: the same words in the same order as the plain search.
+    void commeLaRechercheSimple_data()
+    {
+        QTest::addColumn<QString>("lettres");
+        QTest::addColumn<int>("mini");
+        QTest::addColumn<QString>("obligatoire");
+        QTest::newRow("NICHE") << "NICHE" << 2 << "";
+        QTest::newRow("12 letters") << "ESARTINLUOCD" << 2 << "";
+        QTest::newRow("12 letters min 7 must U") << "ESARTINLUOCD" << 7 << "U";
+        QTest::newRow("joker") << "ESARTIN?" << 2 << "";
+        QTest::newRow("joker in front, repeated letters") << "?EESSRRA" << 3 << "";
+        QTest::newRow("joker must E") << "TRAINE?S" << 4 << "E";
+        QRandomGenerator g(20261210);
+        const QString frequentes = QStringLiteral("EEEEAAASSIINNTTRRUULLOODCMPGBVHFQYXJKWZ");
+        for (int i = 0; i < 24; ++i) {
+            QString s;
+            const int n = 3 + int(g.bounded(6));
+            for (int k = 0; k < n; ++k)
+                s += frequentes.at(g.bounded(int(frequentes.size())));
+            if (i % 2)
+                s.insert(g.bounded(int(s.size()) + 1), u'?');
+            QTest::newRow(qPrintable(QStringLiteral("random %1").arg(s))) << s << 2 + int(g.bounded(3)) << "";
+        }
+    }
+    void commeLaRechercheSimple()
+    {
+        QFETCH(QString, lettres);
+        QFETCH(int, mini);
+        QFETCH(QString, obligatoire);
+        const QStringList attendu = rechercheSimple(livre, lettres, mini, obligatoire);
+        const AnagramResult r = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire);
+        QCOMPARE(r.LstAna, attendu);
+        verifieListes(r);
+        const AnagramResult rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
+        QCOMPARE(rc.LstAna, attendu);
+        QCOMPARE(rc.Lst, r.Lst);
+    }
+
+    // Packed keys of another index, or of an index built again since, are not used.
+    void clesPerimees()
+    {
+        AnagramIndex index;
+        index.IndexeAnagrammes({QStringLiteral("BA")});
+        const ClesAnagrammes cles(index);
+        QVERIFY(cles.decrit(index));
+        QVERIFY(!cles.decrit(fixture));
+        index.IndexeAnagrammes(QString::fromLatin1("AB BA CA DA EA FA GA HA IA JA KA LA MA NA OA PA QA RA SA TA UA "
+                                                   "VA WA XA YA ZA ABA ACA ADA AEA AFA AGA AHA AIA AJA AKA")
+                                   .split(u' '));
+        QVERIFY(!cles.decrit(index));
+        const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("AB"), 2, QString(), &cles);
+        QCOMPARE(r.LstAna, QStringList({"AB", "BA"}));
+        const AnagramResult f = ChercheAnagrammesTousMots(fixture, QStringLiteral("AB"), 2, QString(), &cles);
+        QCOMPARE(f.LstAna, QStringList({"BA"}));
+    }
+
+    void cleTriee_data()
+    {
+        QTest::addColumn<QString>("mot");
+        QTest::addColumn<quint64>("cle");
+        QTest::newRow("BA") << "BA" << quint64(1 | 2 << 5);
+        QTest::newRow("anagrams share it") << "CHIEN" << ::cleTriee(u"NICHE");
+        QTest::newRow("not A to Z") << "Ba" << quint64(0);
+        QTest::newRow("empty") << "" << quint64(0);
+        QTest::newRow("13 letters") << "ABCDEFGHIJKLM" << quint64(0);
+    }
+    void cleTriee()
+    {
+        QFETCH(QString, mot);
+        QFETCH(quint64, cle);
+        QCOMPARE(::cleTriee(mot), cle);
+    }
+
+    void cleAlpha()
+    {
+        QVERIFY(::cleAlpha(u"AB") < ::cleAlpha(u"ABA"));
+        QVERIFY(::cleAlpha(u"ABZ") < ::cleAlpha(u"AC"));
+        QVERIFY(::cleAlpha(u"ZZZZZZZZZZZY") < ::cleAlpha(u"ZZZZZZZZZZZZ"));
+        QCOMPARE(::cleAlpha(u"Ab"), quint64(0));
+    }
+
+    void lettres_data()
+    {
+        QTest::addColumn<QString>("s");
+        QTest::addColumn<int>("nn");
+        QTest::addColumn<int>("nbl");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("bit 0 is the last") << "ABCD" << 1 << 1 << "D";
+        QTest::newRow("AC") << "ABCD" << 0b1010 << 2 << "AC";
+        QTest::newRow("order of s kept") << "ABCD" << 0b1101 << 3 << "ABD";
+        QTest::newRow("wrong count") << "ABCD" << 0b1010 << 3 << "";
+        QTest::newRow("twelve, highest bit") << "ABCDEFGHIJKL" << 0x800 << 1 << "A";
+        QTest::newRow("blank padding") << "AB" << 0b100 << 1 << " ";
+        QTest::newRow("all twelve") << "ABCDEFGHIJKL" << 4095 << 12 << "ABCDEFGHIJKL";
+        QTest::newRow("mask beyond 12 bits") << "ABCD" << 4096 << 1 << "";
+        QTest::newRow("negative mask") << "ABCD" << -1 << 12 << "";
+    }
+    void lettres()
+    {
+        QFETCH(QString, s);
+        QFETCH(int, nn);
+        QFETCH(int, nbl);
+        QFETCH(QString, attendu);
+        QCOMPARE(::lettres(s, nn, nbl), attendu);
+    }
+
+    void hexDigitToBits_data()
+    {
+        QTest::addColumn<QString>("digit");
+        QTest::addColumn<QString>("bits");
+        QTest::newRow("0") << "0" << "0000";
+        QTest::newRow("7") << "7" << "0111";
+        QTest::newRow("9") << "9" << "1001";
+        QTest::newRow("A") << "A" << "1010";
+        QTest::newRow("F") << "F" << "1111";
+        QTest::newRow("lower case") << "a" << "";
+        QTest::newRow("G") << "G" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("two digits") << "10" << "";
+    }
+    void hexDigitToBits()
+    {
+        QFETCH(QString, digit);
+        QFETCH(QString, bits);
+        QCOMPARE(HexDigitToBits(digit), bits);
+    }
+
+    void longueurMinimale_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("mini");
+        QTest::newRow("empty") << "" << 2;
+        QTest::newRow("1") << "1" << 2;
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("blanks") << " 1 2 " << 12;
+        QTest::newRow("leading number") << "4x" << 4;
+        QTest::newRow("not a number") << "abc" << 2;
+        QTest::newRow("half to even, down") << "2.5" << 2;
+        QTest::newRow("half to even, up") << "3.5" << 4;
+        QTest::newRow("20 held at 15") << "20" << 15;
+        QTest::newRow("negative") << "-5" << 2;
+        QTest::newRow("huge") << "1e300" << 15;
+    }
+    void longueurMinimale()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, mini);
+        QCOMPARE(::longueurMinimale(texte), mini);
+    }
+
+    void textes_data()
+    {
+        QTest::addColumn<QTime>("debut");
+        QTest::addColumn<QTime>("fin");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<QString>("duree");
+        QTest::addColumn<QString>("resume");
+        QTest::newRow("18 s") << QTime(10, 0, 0) << QTime(10, 0, 18) << 5 << "00:00:18"
+                              << QStringLiteral("5 mots trouvés en 0:18 sec.");
+        QTest::newRow("2 min 5 s") << QTime(9, 59, 0) << QTime(10, 1, 5) << 1 << "00:02:05"
+                                   << QStringLiteral("1 mots trouvés en 2:05 sec.");
+        QTest::newRow("past midnight") << QTime(23, 59, 59) << QTime(0, 0, 1) << 3 << "00:00:02"
+                                       << QStringLiteral("3 mots trouvés en 0:02 sec.");
+        QTest::newRow("nothing") << QTime(10, 0, 0) << QTime(10, 0, 0) << 0 << "00:00:00"
+                                 << QStringLiteral("Aucun mots trouvés.");
+    }
+    void textes()
+    {
+        QFETCH(QTime, debut);
+        QFETCH(QTime, fin);
+        QFETCH(int, m);
+        QFETCH(QString, duree);
+        QFETCH(QString, resume);
+        QCOMPARE(texteDuree(debut, fin), duree);
+        QCOMPARE(texteResume(m, duree), resume);
+        QCOMPARE(texteHeure(QTime(7, 5, 3)), QStringLiteral("07:05:03"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAnagramSearch)
+#include "test_anagram_search.moc"

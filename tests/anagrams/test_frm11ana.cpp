@@ -1,0 +1,340 @@
+// Lexiparc — GPL-3.0-or-later.
+// The anagram window driven headless: input filters, joker option, search cycle and its
+// messages, and the loading of the anagram data on demand.
+#include "common/AppContext.h"
+#include "common/Colors.h"
+#include "data/Records.h"
+#include "platform/FakePlatform.h"
+#include "tools/anagrams/Frm11Ana.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QStringList items(const QListWidget* l)
+{
+    QStringList out;
+    for (int i = 0; i < l->count(); ++i)
+        out << l->item(i)->text();
+    return out;
+}
+QStringList items(const QComboBox* c)
+{
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i)
+        out << c->itemText(i);
+    return out;
+}
+QColor fond(const QWidget* w) { return w->palette().color(QPalette::Window); }
+QColor fondListe(const QListWidget* l) { return l->palette().color(QPalette::Base); }
+}
+
+class TestFrm11Ana : public QObject {
+    Q_OBJECT
+    Module module;
+    std::unique_ptr<WordData> words;
+    FakePlatform platform;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<Frm11Ana> w;
+
+    // A window over the fixture index, its data ready as after a load at start.
+    void ouvre(bool indexPret = true)
+    {
+        if (indexPret) {
+            QFile f(QStringLiteral(LEXIPARC_TEST_DATA "/anagrams/ANA"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            words->AnaWords = splitRecords(f.readAll());
+            words->Anagrammes.IndexeAnagrammes(words->AnaWords);
+            words->AnaLoaded = 1;
+        }
+        w = std::make_unique<Frm11Ana>(*ctx);
+        w->show();
+        QTRY_VERIFY(!w->TimLoad->isActive());
+    }
+    // Starts a search and waits for its end.
+    void cherche()
+    {
+        QTest::mouseClick(w->CmdCh, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(w->isEnabled() && !w->TimCherche->isActive(), 10000);
+    }
+
+private slots:
+    void init()
+    {
+        module = Module{};
+        module.SautLigne = QStringLiteral("\r\n");
+        module.MsgTitre = QStringLiteral("Lexiparc");
+        module.OptChargeAnag = 1;
+        words = std::make_unique<WordData>();
+        platform = FakePlatform{};
+        ctx = std::make_unique<AppContext>(AppContext{module, *words, platform, nullptr});
+    }
+    void cleanup() { w.reset(); }
+
+    void placement()
+    {
+        ouvre();
+        QCOMPARE(module.PosGauche, qint16(600));
+        QCOMPARE(w->pos(), QPoint(40, 40));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Anagrammes-Tous les mots possibles"));
+        QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));  // data ready: white
+        QVERIFY(!w->TimAna->isActive());
+    }
+
+    void saisie()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("abc"));
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("ABC"));
+        QCOMPARE(w->LblN->text(), QStringLiteral("3"));
+        QVERIFY(w->CmdCh->isEnabled());
+        QVERIFY(w->Cbo1->isEnabled());
+        QCOMPARE(w->Cbo1->currentText(), QStringLiteral("2"));
+        QCOMPARE(items(w->Cbo1), QStringList({"2", "3"}));
+
+        // Any change of the letters sets the minimum back to 2.
+        w->Cbo1->setEditText(QStringLiteral("3"));
+        QTest::keyClicks(w->TxtCh, QStringLiteral("d"));
+        QCOMPARE(w->Cbo1->currentText(), QStringLiteral("2"));
+        QCOMPARE(items(w->Cbo1), QStringList({"2", "3", "4"}));
+    }
+
+    void caracteresRefuses()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("a1"));
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("A"));
+        QCOMPARE(w->LblN->text(), QStringLiteral("1"));
+        QVERIFY(!w->CmdCh->isEnabled());
+        QVERIFY(!w->Cbo1->isEnabled());
+        QCOMPARE(w->Cbo1->count(), 0);
+        QCOMPARE(w->Cbo1->currentText(), QString());
+
+        w->TxtCh->insert(QStringLiteral("éb-é"));
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("AB"));
+        QCOMPARE(w->TxtCh->cursorPosition(), 2);
+
+        QTest::keyClicks(w->Text5, QStringLiteral("1"));
+        QCOMPARE(w->Text5->text(), QString());
+        QTest::keyClicks(w->Text5, QStringLiteral("e"));
+        QCOMPARE(w->Text5->text(), QStringLiteral("E"));
+        QVERIFY(platform.messages.isEmpty());  // refused characters go silently
+    }
+
+    void joker()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("ABC"));
+        QTest::mouseClick(w->ImgCochA[0], Qt::LeftButton);
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("ABC?"));
+        QVERIFY(w->ImgCochA[1]->isVisible());
+        QCOMPARE(w->Lbl[0]->text(), QStringLiteral("Supprimer le joker"));
+        QTest::mouseClick(w->ImgCochA[1], Qt::LeftButton);
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("ABC"));
+        QVERIFY(!w->ImgCochA[1]->isVisible());
+        QCOMPARE(w->Lbl[0]->text(), QStringLiteral("Ajouter un joker"));
+
+        // A typed joker ticks the box too.
+        QTest::keyClicks(w->TxtCh, QStringLiteral("?"));
+        QVERIFY(w->ImgCochA[1]->isVisible());
+        QCOMPARE(w->Lbl[0]->text(), QStringLiteral("Supprimer le joker"));
+    }
+
+    void jokerSurDouzeCaracteres()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("ABCDEFGHIJKL"));
+        w->ImgCochA_Click(0);
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("ABCDEFGHIJKL"));
+        QVERIFY(!w->ImgCochA[1]->isVisible());
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Le mot recherché compte 12 caractères,\r\n"
+                                                           "impossible de rajouter un joker.\r\n"
+                                                           "Modifier votre recherche."));
+        QCOMPARE(platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(platform.messages[0].title, QStringLiteral("Lexiparc"));
+    }
+
+    void recherche()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("abcd"));
+        QTest::mouseClick(w->CmdCh, Qt::LeftButton);
+        // The wait state until the timer runs the search.
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Recherche en cours..."));
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
+        QCOMPARE(fondListe(w->Lst[5]), colorFromNumber(0xFFFFFF));
+        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        QTRY_VERIFY(w->isEnabled());
+
+        QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC").split(u' '));
+        QCOMPARE(items(w->Lst[2]), QString::fromLatin1("BA CA CB DA DB DC").split(u' '));
+        QCOMPARE(items(w->Lst[4]), QString::fromLatin1("BADC DCBA").split(u' '));
+        QCOMPARE(w->NR[2]->text(), QStringLiteral("6"));
+        QCOMPARE(w->NR[3]->text(), QStringLiteral("4"));
+        QCOMPARE(w->NR[7]->text(), QStringLiteral("0"));
+        QCOMPARE(fondListe(w->Lst[2]), colorFromNumber(0xFFFFFF));
+        QCOMPARE(fondListe(w->Lst[7]), colorFromNumber(0xE0E0E0));
+        QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
+        QCOMPARE(fond(w->FraOptions), colorFromNumber(0xFFFFFF));
+        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+        QVERIFY(w->LblInfo->text().startsWith(QStringLiteral("12 mots trouvés en 0:0")));
+        QVERIFY(w->LblInfo->text().endsWith(QStringLiteral(" sec.")));
+        QCOMPARE(w->LblInfo->text().size(), QStringLiteral("12 mots trouvés en 0:00 sec.").size());
+
+        // Minimum and mandatory letter; nothing found.
+        w->Text5->setText(QStringLiteral("Z"));
+        cherche();
+        QCOMPARE(w->LstAna->count(), 0);
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Aucun mots trouvés."));
+        QCOMPARE(w->NR[2]->text(), QStringLiteral("0"));
+        QCOMPARE(fondListe(w->Lst[2]), colorFromNumber(0xE0E0E0));
+
+        w->Text5->setText(QStringLiteral("B"));
+        w->Cbo1->setEditText(QStringLiteral("3"));
+        cherche();
+        QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCB").split(u' '));
+    }
+
+    void blancsSeulement()
+    {
+        ouvre();
+        w->TxtCh->setText(QStringLiteral("   "));
+        QCOMPARE(w->TxtCh->text(), QStringLiteral("   "));
+        QVERIFY(w->CmdCh->isEnabled());
+        cherche();
+        QCOMPARE(w->TxtCh->text(), QString());
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Aucun mots trouvés."));
+        QCOMPARE(w->NR[12]->text(), QStringLiteral("0"));
+    }
+
+    void deuxJokers()
+    {
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("ab"));
+        cherche();
+        QCOMPARE(w->NR[2]->text(), QStringLiteral("1"));
+        QTest::keyClicks(w->TxtCh, QStringLiteral("??"));
+        cherche();
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, QStringLiteral("Attention, un seul joker est autorisé."));
+        QCOMPARE(platform.messages[0].icon, Platform::Icon::Exclamation);
+        QCOMPARE(w->LblInfo->text(), QString());
+        QCOMPARE(w->NR[2]->text(), QStringLiteral("1"));  // the counts keep what they showed
+        QCOMPARE(w->LstAna->count(), 0);
+        for (int k = 2; k <= 12; ++k)
+            QCOMPARE(fondListe(w->Lst[size_t(k)]), colorFromNumber(0xE0E0E0));
+        QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
+        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+    }
+
+    void avertissementDouzeAvecJoker_data()
+    {
+        QTest::addColumn<int>("reponse");
+        QTest::newRow("No cancels") << int(Platform::No);
+        QTest::newRow("Yes searches") << int(Platform::Yes);
+    }
+    void avertissementDouzeAvecJoker()
+    {
+        QFETCH(int, reponse);
+        ouvre();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("ABCDEFGHIJK?"));
+        w->LblInfo->setText(QStringLiteral("avant"));
+        platform.answers = {reponse};
+        QTest::mouseClick(w->CmdCh, Qt::LeftButton);
+        QCOMPARE(platform.messages.size(), 1);
+        const auto& m = platform.messages[0];
+        QCOMPARE(m.text, QStringLiteral("Attention, la recherche contient un mot de plus de 11\r\n"
+                                        "lettres avec un joker, la recherche risque d'être\r\n"
+                                        "fortement  ralentie, elle  peut  éventuellement\r\n"
+                                        "entraîner un blocage du programme.\r\n\r\n"
+                                        "Voulez-vous quand même continuer ?"));
+        QCOMPARE(m.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(m.defaultButton, 2);
+        QCOMPARE(m.icon, Platform::Icon::Exclamation);
+        QCOMPARE(module.MsgReponse, reponse);
+        if (reponse == Platform::No) {
+            QCOMPARE(w->LblInfo->text(), QString());
+            QVERIFY(!w->TimCherche->isActive());
+            QVERIFY(w->isEnabled());
+        } else {
+            QVERIFY(w->TimCherche->isActive());
+            QTRY_VERIFY(w->isEnabled());
+            // ABCD and the joker letters: the fixture's words of these letters.
+            QVERIFY(items(w->LstAna).contains(QStringLiteral("BADC")));
+        }
+    }
+
+    // The option off and no data loaded: the search says so instead of finding nothing.
+    void donneesNonChargees()
+    {
+        module.OptChargeAnag = 0;
+        ouvre(false);
+        QVERIFY(!w->TimAna->isActive());
+        QVERIFY(w->LblWait->isHidden());
+        QCOMPARE(words->AnaLoaded, std::uint8_t(0));
+        QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
+        QTest::keyClicks(w->TxtCh, QStringLiteral("abc"));
+        QVERIFY(w->CmdCh->isEnabled());
+        QTest::mouseClick(w->CmdCh, Qt::LeftButton);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages[0].text.startsWith(
+            QStringLiteral("La base de données des anagrammes n'est pas chargée.")));
+        QVERIFY(platform.messages[0].text.contains(QStringLiteral("options")));
+        QVERIFY(!w->TimCherche->isActive());
+        QVERIFY(w->isEnabled());
+        QVERIFY(platform.pointers.isEmpty());
+    }
+
+    // The option on and no data loaded at start: the window loads the shipped list and builds
+    // the index itself; the search waits for it.
+    void chargementALaDemande()
+    {
+        w = std::make_unique<Frm11Ana>(*ctx);
+        w->show();
+        QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
+        QTRY_VERIFY(w->TimAna->isActive() || w->TimAnaBis->isActive() || words->Anagrammes.built());
+        QCOMPARE(words->AnaLoaded, std::uint8_t(1));
+        if (!words->Anagrammes.built()) {
+            QVERIFY(w->LblWait->isVisible());
+            QVERIFY(!w->CmdCh->isEnabled());
+            QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);
+        QVERIFY(words->Anagrammes.built());
+        QVERIFY(!words->AnaWords.isEmpty());
+        QVERIFY(w->CmdCh->isEnabled());
+        QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
+        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+        cherche();
+        QVERIFY(items(w->LstAna).contains(QStringLiteral("CHIEN")));
+
+        // A second window finds the data loaded and loads nothing.
+        const auto avant = words->AnaWords.constData();
+        w = std::make_unique<Frm11Ana>(*ctx);
+        w->show();
+        QTRY_VERIFY(!w->TimLoad->isActive());
+        QVERIFY(!w->TimAna->isActive());
+        QVERIFY(w->LblWait->isHidden());
+        QCOMPARE(words->AnaWords.constData(), avant);
+        QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
+    }
+
+    void methodesPubliques()
+    {
+        QCOMPARE(Frm11Ana::lettres(QStringLiteral("ABCD"), 0b0110, 2), QStringLiteral("BC"));
+        QCOMPARE(Frm11Ana::sChangeCaractere(QStringLiteral("A-B-C"), QStringLiteral("-"), QString()),
+                 QStringLiteral("ABC"));
+    }
+};
+
+QTEST_MAIN(TestFrm11Ana)
+#include "test_frm11ana.moc"
