@@ -3,9 +3,7 @@
 
 #include "app/Frm02Charge.h"
 #include "common/Options.h"
-#include "common/Paths.h"
 #include "common/Windows.h"
-#include "data/DataCounts.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -88,18 +86,10 @@ void Frm01Boot::Form_Load()
 {
     Module& m = ctx_.module;
     try {
-        m.CheminApp = cheminAvecSeparateur(ctx_.platform.applicationFolder());
+        // The folder, message texts, definitions file and constants; then the placement.
+        initialiseModule(m, ctx_.platform.applicationFolder(), LblVersion->text());
         const QSize screen = ctx_.platform.screenSizeTwips();
         CentreFenetre(this, screen.width(), screen.height(), 3, 500);
-        m.SautLigne = QStringLiteral("\r\n");
-        m.MsgTitre = QStringLiteral("Lexiparc");
-        m.FichierDef = fichierDefinitions(m.CheminApp, LblVersion->text());
-        m.NbMots = DataCounts::kNbMots;
-        m.NbDefinitions = DataCounts::kNbDefinitions;
-        m.NbSynonymes = float(DataCounts::kNbSynonymes);
-        m.LongMaxDef = qint16(DataCounts::kLongMaxDef);
-        for (int i = 0; i < 26; ++i)
-            m.NbSyno[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
         if (ctx_.platform.otherInstanceRunning()) {
             m.MsgTexte = QStringLiteral("Le programme est déja lancé.");
             m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Exclamation,

@@ -3,7 +3,6 @@
 // README: lexiparc-screenshot FILE.png (run it offscreen or under a virtual display).
 #include "app/Fabriques.h"
 #include "app/MDI.h"
-#include "data/DataCounts.h"
 #include "data/Resources.h"
 #include "platform/FakePlatform.h"
 #include "tools/dictionary/Frm10Dico.h"
@@ -22,16 +21,8 @@ int main(int argc, char* argv[])
     if (argc != 2)
         return 2;
     Module module;
-    module.SautLigne = QStringLiteral("\r\n");
-    module.MsgTitre = QStringLiteral("Lexiparc");
+    initialiseModule(module, QStringLiteral(LEXIPARC_SOURCE_DIR "/resources"), QStringLiteral("1.20"));
     module.VersionProg = QStringLiteral("1.20");
-    module.FichierDef = QStringLiteral(LEXIPARC_SOURCE_DIR "/resources/definitions1.20.ret");
-    module.NbMots = DataCounts::kNbMots;
-    module.NbDefinitions = DataCounts::kNbDefinitions;
-    module.NbSynonymes = float(DataCounts::kNbSynonymes);
-    module.LongMaxDef = qint16(DataCounts::kLongMaxDef);
-    for (int i = 0; i < 26; ++i)
-        module.NbSyno[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
     module.OptChargeAnag = 1;
     module.OptChargeSyno = 1;
     module.OptCouleurMDI = QStringLiteral("&HFFFFFF");

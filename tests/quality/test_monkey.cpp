@@ -2,7 +2,6 @@
 // Opens every window of the tool bar and sends it random keys and clicks: nothing may crash
 // or hang, and the main frame must still answer afterwards.
 #include "app/MDI.h"
-#include "data/DataCounts.h"
 #include "data/Resources.h"
 #include "platform/FakePlatform.h"
 
@@ -25,17 +24,8 @@ class TestMonkey : public QObject {
 private slots:
     void initTestCase()
     {
-        module_.SautLigne = QStringLiteral("\r\n");
-        module_.MsgTitre = QStringLiteral("Lexiparc");
+        initialiseModule(module_, QStringLiteral(LEXIPARC_SOURCE_DIR "/resources"), QStringLiteral("1.20"));
         module_.VersionProg = QStringLiteral("1.20");
-        module_.CheminApp = QStringLiteral(LEXIPARC_SOURCE_DIR "/resources/");
-        module_.FichierDef = module_.CheminApp + QStringLiteral("definitions1.20.ret");
-        module_.NbMots = DataCounts::kNbMots;
-        module_.NbDefinitions = DataCounts::kNbDefinitions;
-        module_.NbSynonymes = float(DataCounts::kNbSynonymes);
-        module_.LongMaxDef = qint16(DataCounts::kLongMaxDef);
-        for (int i = 0; i < 26; ++i)
-            module_.NbSyno[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
         module_.OptChargeAnag = 1;
         module_.OptChargeSyno = 1;
         module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
@@ -47,7 +37,7 @@ private slots:
         words_.SynoLoaded = 1;
         for (char16_t l = u'A'; l <= u'Z'; ++l)
             ChargeLettreSyno(words_, QChar(l));
-        // Answer the questions at random, the quit question always No.
+        // Every question gets the default answer, but the quit question is answered No.
         platform_.onMessage = [this](const FakePlatform::Message& m) {
             if (m.text.contains(QLatin1String("Quitter")))
                 platform_.answers.prepend(Platform::No);
