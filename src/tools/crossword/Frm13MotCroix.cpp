@@ -75,6 +75,12 @@ int etatShift(Qt::KeyboardModifiers m)
 }
 }
 
+// While the window's widgets are destroyed, their signals must no longer reach it.
+Frm13MotCroix::~Frm13MotCroix()
+{
+    disconnect(CboLMot, nullptr, this, nullptr);
+}
+
 Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("Frm13MotCroix"));

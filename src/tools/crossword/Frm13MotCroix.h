@@ -22,6 +22,7 @@ class Frm13MotCroix : public QWidget {
     Q_OBJECT
 public:
     explicit Frm13MotCroix(AppContext& ctx, QWidget* parent = nullptr);
+    ~Frm13MotCroix() override;
 
     // Shows the too-many-open-positions message and sets TropJokers.
     void SubTropEtoile();

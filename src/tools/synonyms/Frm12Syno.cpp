@@ -62,6 +62,13 @@ T* nomme(T* w, const char* name)
 }
 }
 
+// The combo box reports its focus loss while the window's widgets are being destroyed: its
+// signals must no longer reach this half-destroyed window.
+Frm12Syno::~Frm12Syno()
+{
+    disconnect(Cbo2, nullptr, this, nullptr);
+}
+
 Frm12Syno::Frm12Syno(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("Frm12Syno"));

@@ -23,6 +23,7 @@ class Frm12Syno : public QWidget {
     Q_OBJECT
 public:
     explicit Frm12Syno(AppContext& ctx, QWidget* parent = nullptr);
+    ~Frm12Syno() override;
 
     QComboBox* Cbo2 = nullptr;
     QLabel* Lbl4 = nullptr;
