@@ -166,10 +166,15 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
     texte(QStringLiteral("Lbl_4"), QStringLiteral("Option:"), 290, 20, true);
     auto* option = texte(QStringLiteral("Lbl_5"), QStringLiteral("Passer automatiquement à la case suivante."), 314, 20);
     option->setGeometry(xt + 24, 314, wt - 24, 20);
-    texte(QStringLiteral("Lbl_6"),
-          QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le") + u'\n' +
-              QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
-          340, 40);
+    // The two-line note keeps its own line break: no wrapping, a smaller font.
+    auto* note = texte(QStringLiteral("Lbl_6"),
+                       QStringLiteral("(Si coché, après la saisie d'une lettre dans une des cases, le") + u'\n' +
+                           QStringLiteral("passage dans les cases suivantes se fera automatiquement)"),
+                       340, 40);
+    note->setWordWrap(false);
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    note->setFont(small);
 
     for (int k = 0; k < 2; ++k) {
         auto* img = new QLabel(this);
