@@ -67,20 +67,24 @@ QString fromWindows1252(const QByteArray& bytes)
     return fromWindows1252(bytes.constData(), bytes.size());
 }
 
+int windows1252Code(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (k1252High[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
 QByteArray toWindows1252(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out += char(u);
-            continue;
-        }
-        char b = '?';
-        for (int i = 0; i < 32; ++i)
-            if (k1252High[i] == u) { b = char(0x80 + i); break; }
-        out += b;
+        const int b = windows1252Code(c);
+        out += b < 0 ? '?' : char(b);
     }
     return out;
 }

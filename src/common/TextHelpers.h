@@ -18,5 +18,7 @@ inline QString ChangeEspaceTiret(const QString& texte, const QString& cherche, c
 // Windows-1252 bytes to text, one character per byte (undefined bytes map to the same code point).
 QString fromWindows1252(const char* data, qsizetype size);
 QString fromWindows1252(const QByteArray& bytes);
+// The Windows-1252 byte of a character (0 to 255), or -1 when the code page lacks it.
+int windows1252Code(QChar c);
 // Text to Windows-1252; a character outside the code page becomes '?'.
 QByteArray toWindows1252(const QString& text);

@@ -2,6 +2,7 @@
 #include "data/AnagramIndex.h"
 
 #include "common/RuntimeError.h"
+#include "common/TextHelpers.h"
 
 #include <QSet>
 
@@ -16,31 +17,14 @@ QString TriLettres(QStringView word)
     return key;
 }
 
-namespace {
-// The Windows-1252 value of a character (0 to 255); the few characters of 0x80-0x9F.
-int code1252(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x100)
-        return u;
-    static constexpr char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    for (int i = 0; i < 32; ++i)
-        if (high[i] == u)
-            return 0x80 + i;
-    return '?';
-}
-}
-
 qint32 HashLettres(QStringView key)
 {
     qint32 h = 0;
-    for (QChar c : key)
-        h = (h * 256 + code1252(c)) % AnagramIndex::kSlots;
+    for (QChar c : key) {
+        // ASCII is its own code; a character the code page lacks counts as '?'.
+        const int code = c.unicode() < 0x80 ? int(c.unicode()) : windows1252Code(c);
+        h = (h * 256 + (code < 0 ? '?' : code)) % AnagramIndex::kSlots;
+    }
     return h;
 }
 
