@@ -6,6 +6,7 @@
 #include "common/Colors.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
+#include "data/CommuneCounts.h"
 #include "data/Resources.h"
 #include "tools/postcodes/CommuneLiens.h"
 #include "tools/postcodes/Frm21About.h"
@@ -422,7 +423,7 @@ void Frm14CD::CmdAbout_Click()
     Foc->setFocus();
     if (aPropos_)
         return;
-    auto* box = new Frm21About(ctx_, this, tables().TabCP.size());
+    auto* box = new Frm21About(ctx_, this, CommuneCounts::kNbEnregistrements);
     aPropos_ = box;
     if (ctx_.mdi) {
         const QPoint pos = box->pos();
