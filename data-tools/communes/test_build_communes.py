@@ -143,8 +143,8 @@ class OfficialList(unittest.TestCase):
         cases = [
             # current name, (postal file's routing name, its commune name), key
             ("Grosseto-Prugna", ("PORTICCIO", "Grosseto-Prugna"), "PORTICCIO"),        # post office kept
-            ("Jugon-les-Lacs - Commune nouvelle", ("JUGON LES LACS COMMUNE NOUVELL", "Jugon-les-Lacs - Commune nouvelle"),
-             "JUGON LES LACS COMMUNE NOUVELL"),
+            ("Jugon-les-Lacs - Commune nouvelle", ("JUGON-LES-LACS-COMMUNE NOUVELL", "Jugon-les-Lacs"),
+             "JUGON LES LACS COMMUNE NOUVELL"),                                       # not a former name
             ("Pargny-et-Filain", ("PARGNY FILAIN", "Pargny-Filain"), "PARGNY ET FILAIN"),  # renamed
             ("Éragny-sur-Oise", ("ERAGNY-SUR-OISE", "Éragny"), "ERAGNY SUR OISE"),         # already new
             ("Saint-Denis", None, "ST DENIS"),                                              # pair unknown
