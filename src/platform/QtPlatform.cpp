@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -21,11 +22,23 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
 #include <cstdlib>
+
+bool installQtFrenchTexts(QCoreApplication& app, const QString& folder)
+{
+    auto* translator = new QTranslator(&app);
+    const QString dir = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+    if (!translator->load(QStringLiteral("qtbase_fr"), dir)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
