@@ -2,6 +2,7 @@
 #include "app/MDI.h"
 
 #include "common/Colors.h"
+#include "common/TextHelpers.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -36,7 +37,10 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
     CmdMotsCroix = ajouteBouton("CmdMotsCroix", 0, QStringLiteral("Mots croisés"), QStringLiteral("motscroises"));
     CmdAp = ajouteBouton("CmdAp", 600, QStringLiteral("Mots approchants"), QStringLiteral("approchants"));
     CmdTLMP = ajouteBouton("CmdTLMP", 1200, QStringLiteral("Anagrammes-Tous les mots possibles"), QStringLiteral("anagrammes"));
-    CmdDico = ajouteBouton("CmdDico", 1800, QStringLiteral("Le dictionnaire 510 000 mots"), QStringLiteral("dictionnaire"));
+    // The tip quotes the size of the shipped word list.
+    CmdDico = ajouteBouton("CmdDico", 1800,
+                           QStringLiteral("Le dictionnaire ") + nombreEnGroupes(ctx_.module.NbMots) + QStringLiteral(" mots"),
+                           QStringLiteral("dictionnaire"));
     CmdSyno = ajouteBouton("CmdSyno", 2400, QStringLiteral("Les synonymes"), QStringLiteral("synonymes"));
     CmdScrabble = ajouteBouton("CmdScrabble", 3000, QStringLiteral("Mots admis au jeu de scrabble"), QStringLiteral("scrabble"));
     CmdCodPos = ajouteBouton("CmdCodPos", 3600, QStringLiteral("Codes postaux et villes"), QStringLiteral("codespostaux"));

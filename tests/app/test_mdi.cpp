@@ -5,6 +5,7 @@
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
+#include "data/DataCounts.h"
 #include "platform/FakePlatform.h"
 
 #include <QLineEdit>
@@ -46,6 +47,7 @@ private slots:
     void init()
     {
         module_ = Module{};
+        initialiseModule(module_, QString(), QString());
         module_.MsgTitre = QStringLiteral("Lexiparc");
         module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
         module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
@@ -66,7 +68,9 @@ private slots:
         QTest::newRow("CmdMotsCroix") << "CmdMotsCroix" << 0 << "Mots croisés";
         QTest::newRow("CmdAp") << "CmdAp" << 600 << "Mots approchants";
         QTest::newRow("CmdTLMP") << "CmdTLMP" << 1200 << "Anagrammes-Tous les mots possibles";
-        QTest::newRow("CmdDico") << "CmdDico" << 1800 << "Le dictionnaire 510 000 mots";
+        // The shipped word count, its digits grouped by three with blanks.
+        const QString nbMots = QLocale(QLocale::English).toString(qint64(DataCounts::kNbMots)).replace(u',', u' ');
+        QTest::newRow("CmdDico") << "CmdDico" << 1800 << QStringLiteral("Le dictionnaire %1 mots").arg(nbMots);
         QTest::newRow("CmdSyno") << "CmdSyno" << 2400 << "Les synonymes";
         QTest::newRow("CmdScrabble") << "CmdScrabble" << 3000 << "Mots admis au jeu de scrabble";
         QTest::newRow("CmdCodPos") << "CmdCodPos" << 3600 << "Codes postaux et villes";
