@@ -28,6 +28,16 @@ void couleurTexte(QWidget* w, qint32 bgr)
     w->setPalette(pal);
 }
 
+// Keeps a label's text on one line: a smaller type when it is wider than the label.
+void tientSurUneLigne(QLabel* l)
+{
+    QFont f = l->font();
+    while (l->fontMetrics().horizontalAdvance(l->text()) > l->contentsRect().width() && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        l->setFont(f);
+    }
+}
+
 QLabel* label(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {})
 {
     auto* l = new QLabel(text, parent);
@@ -53,8 +63,7 @@ Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
 
     LblVer = label(this, "LblVer", QRect(136, 28, 290, 22));
     LblVer->setFont(QFont(QStringLiteral("Liberation Sans"), 11, QFont::Bold));
-    LblMotDef = label(this, "LblMotDef", QRect(136, 56, 290, 40));
-    LblMotDef->setWordWrap(true);
+    LblMotDef = label(this, "LblMotDef", QRect(136, 56, 304, 22));
     Lbl = label(this, "Lbl", QRect(0, 124, 450, 22),
                 QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés, synonymes."));
     Lbl->setAlignment(Qt::AlignCenter);
@@ -123,6 +132,7 @@ void Frm02Charge::Form_Load()
     LblInf->clear();
     ImgLogo->setPixmap(ImgL->pixmap());
     LblMotDef->setText(texteMotsDefinitions(m.NbMots, m.NbDefinitions));
+    tientSurUneLigne(LblMotDef);
     LblVer->setText(QStringLiteral("Version ") + m.VersionProg);
     ctx_.platform.setPointer(this, Platform::Hourglass);
     Tim1a9->start(10);
