@@ -30,6 +30,9 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
     PicCmd->setAutoFillBackground(true);
     zone_ = new QMdiArea(central);
     zone_->setObjectName(QStringLiteral("ZoneFenetres"));
+    // A child window reaching past the client area can be scrolled into view.
+    zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     layout->addWidget(PicCmd);
     layout->addWidget(zone_, 1);
     setCentralWidget(central);
@@ -155,13 +158,22 @@ QWidget* MDI::OuvreOutil(const Fabrique& fabrique)
     QWidget* w = fabrique.create(ctx_);
     if (!w)
         return nullptr;
+    ouvertes_[&fabrique] = w;
+    ajouteFenetre(w);
+    return w;
+}
+
+QMdiSubWindow* MDI::ajouteFenetre(QWidget* w)
+{
     const QPoint pos = w->pos();
     QMdiSubWindow* sub = zone_->addSubWindow(w, w->windowFlags() & Qt::FramelessWindowHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A window whose content has a fixed size cannot be maximised.
+    if (w->minimumSize() == w->maximumSize())
+        sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
     sub->move(pos);
-    ouvertes_[&fabrique] = w;
     sub->show();
-    return w;
+    return sub;
 }
 
 bool MDI::DemandeQuitter()
