@@ -16,7 +16,8 @@ class QSettings;
 bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 
 // The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
-// QDesktopServices, QClipboard, a lock file for the single instance, QWindow's system move.
+// QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
+// instance, QWindow's system move.
 class QtPlatform : public Platform {
 public:
     QtPlatform();

@@ -285,7 +285,8 @@ private slots:
         if (program.isEmpty()) {
             QVERIFY(platform.startedPrograms.isEmpty());
         } else {
-            const QString url = adresseCarte(QStringLiteral("46.20574"), QStringLiteral("5.2258"));
+            const QString url = QStringLiteral("https://www.google.com/maps/dir//"
+                                               "%20%20+%20%2046.20574%20%20+%20%20,%20%205.2258");
             const QList<QStringList> started{QStringList{QStringLiteral("/usr/bin/browser"), url}};
             QCOMPARE(platform.startedPrograms, started);
         }
@@ -308,7 +309,8 @@ private slots:
         QCOMPARE(label(DetLatitude)->text(), QStringLiteral("."));
         QTest::mouseClick(w->CmdGoogleMap, Qt::LeftButton);
         QCOMPARE(platform.startedPrograms.size(), 1);
-        QCOMPARE(platform.startedPrograms.first().at(1), adresseCarte(QStringLiteral("."), QStringLiteral(".")));
+        QCOMPARE(platform.startedPrograms.first().at(1),
+                 QStringLiteral("https://www.google.com/maps/dir//Zuytpeene%2059670"));
     }
 
     void aboutBoxDisablesTheWindow_data()

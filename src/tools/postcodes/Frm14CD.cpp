@@ -405,7 +405,7 @@ void Frm14CD::CmdExterne_Click()
 void Frm14CD::CmdGoogleMap_Click()
 {
     Foc->setFocus();
-    const QString adresse = adresseCarte(LblDetail[DetLatitude]->text(), LblDetail[DetLongitude]->text());
+    const QString adresse = adresseCarte(detailAffiche());
     const QString fichier = creeFichierNavigateur(ctx_.platform.temporaryFolder());
     const QString programme = fichier.isEmpty() ? QString() : ctx_.platform.findExecutable(fichier).trimmed();
     if (programme.isEmpty())
