@@ -342,6 +342,50 @@ private slots:
         QVERIFY(w->isEnabled());
     }
 
+    // Closing the about box gives the focus back to the hidden control, not to an input box:
+    // the search mode and the prompt line stay as the last search left them.
+    void focusAfterAboutBox_data()
+    {
+        QTest::addColumn<bool>("mainFrame");
+        QTest::newRow("alone") << false;
+        QTest::newRow("in the main frame") << true;
+    }
+    void focusAfterAboutBox()
+    {
+        QFETCH(bool, mainFrame);
+        std::unique_ptr<MDI> mdi;
+        if (mainFrame) {
+            delete w;
+            mdi = std::make_unique<MDI>(*ctx);
+            mdi->show();
+            QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+            mdi->CmdCodPos->click();
+            w = qobject_cast<Frm14CD*>(mdi->fenetre(FabriqueFrm14CD));
+            QVERIFY(w);
+            QTRY_VERIFY(!w->TimCP->isActive() && !w->TimNom->isActive());
+        }
+        w->TxtCherche->setFocus();
+        QTest::keyClicks(w->TxtCherche, QStringLiteral("ZUYT"));
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Une commune trouvée."));
+        QTest::mouseClick(w->CmdAbout, Qt::LeftButton);
+        QPointer<Frm21About> box = w->aPropos();
+        QVERIFY(box);
+        box->CmdQ->click();
+        QTRY_VERIFY(!box);
+        // Alone, the window is not made active again here; it holds the focus when it is.
+        QTRY_COMPARE(w->focusWidget(), w->Foc);
+        if (mainFrame)
+            QVERIFY(w->Foc->hasFocus());
+        QCOMPARE(w->ModeRecherche, 2);
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Une commune trouvée."));
+        QCOMPARE(w->LblDetail[DetCommune]->text(), QStringLiteral("59670 ZUYTPEENE"));
+        if (mainFrame) {
+            w->CmdQ->click();
+            QTRY_VERIFY(mdi->zone()->subWindowList().isEmpty());
+            w = new Frm14CD(*ctx);
+        }
+    }
+
     void quit()
     {
         QTest::mouseClick(w->CmdQ, Qt::LeftButton);

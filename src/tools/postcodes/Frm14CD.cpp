@@ -425,6 +425,10 @@ void Frm14CD::CmdAbout_Click()
         return;
     auto* box = new Frm21About(ctx_, this, CommuneCounts::kNbEnregistrements);
     aPropos_ = box;
+    // The focus comes back where the click left it as soon as the window is enabled again,
+    // before the main frame gives it to the first input box, which would change the search
+    // mode and the prompt line.
+    connect(box, &Frm21About::dechargee, Foc, qOverload<>(&QWidget::setFocus));
     if (ctx_.mdi) {
         const QPoint pos = box->pos();
         QMdiSubWindow* sub = ctx_.mdi->zone()->addSubWindow(box);

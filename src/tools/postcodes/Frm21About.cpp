@@ -95,6 +95,7 @@ void Frm21About::Form_Unload()
     dechargee_ = true;
     if (fenetreCP_)
         cadreDe(fenetreCP_)->setEnabled(true);
+    emit dechargee();
 }
 
 void Frm21About::closeEvent(QCloseEvent* event)
