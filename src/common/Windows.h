@@ -1,6 +1,9 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+class QFont;
+class QLabel;
+class QString;
 class QWidget;
 
 // Places a window (or the frame of the child window that holds it) at a position in twips.
@@ -11,6 +14,10 @@ void fermeFenetre(QWidget* window);
 // height divided by `divisor` less `offsetTwips`.
 void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
                    int offsetTwips = 0);
+
+// Shows a text whole on one line of a label of fixed size: in `police` when it fits, otherwise
+// in `police` narrowed just enough (and, past half its width, made smaller).
+void texteAjuste(QLabel* label, const QString& texte, const QFont& police);
 
 struct AppContext;
 

@@ -198,6 +198,46 @@ private slots:
         QCOMPARE(label(DetCommune)->text(), QStringLiteral("80560 THIEVRES"));
     }
 
+    // The longest names show whole in the detail labels; a short one keeps the labels' font.
+    void longNamesShowWhole_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("45 characters") << "" << "ST REMY BOUZEMONT" << "" << int(DetCommuneMin)
+                                       << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
+        QTest::newRow("longest postal-code row") << "02160" << "" << "02160 LA VILLE AUX BOIS LES PONTAVER"
+                                                 << int(DetCommune) << "02160 LA VILLE AUX BOIS LES PONTAVER";
+        QTest::newRow("short") << "01000" << "" << "" << int(DetCommuneMin) << "Bourg-en-Bresse";
+    }
+    void longNamesShowWhole()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QFETCH(QString, row);
+        QFETCH(int, field);
+        QFETCH(QString, shown);
+        if (!code.isEmpty()) {
+            typeCode(code);
+        } else {
+            w->TxtCherche->setFocus();
+            QTest::keyClicks(w->TxtCherche, name);
+        }
+        if (!row.isEmpty())
+            w->LstLaListe->setCurrentRow(rows(w->LstLaListe).indexOf(row));
+        QCOMPARE(label(field)->text(), shown);
+        for (QLabel* l : w->LblDetail) {
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                     qPrintable(l->text()));
+            QVERIFY(!l->wordWrap());
+        }
+        const QFont base = label(DetRegion)->font();
+        QCOMPARE(label(field)->font() == base, shown.size() < 20);
+        QCOMPARE(label(field)->font().pointSizeF(), base.pointSizeF());
+    }
+
     // A damaged record is reported with the handler's code; the handler then carries on.
     void internalErrors()
     {

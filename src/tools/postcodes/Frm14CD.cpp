@@ -104,13 +104,14 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     LblInfo->setObjectName(QStringLiteral("LblInfo"));
     LblInfo->setGeometry(twips(120, 5160, 4200, 300));
 
+    policeDetail_ = sansGras;
     for (int i = 0; i < NbChampsDetail; ++i) {
         const int top = 120 + i * 420;
         auto* tit = new QLabel(QString::fromUtf8(kTitresDetail[size_t(i)]), this);
         tit->setGeometry(twips(4560, top, 1650, 300));
         auto* val = new QLabel(this);
         val->setObjectName(QString::fromLatin1(kNomsLabelsDetail[size_t(i)]));
-        val->setFont(sansGras);
+        val->setFont(policeDetail_);
         val->setGeometry(twips(6240, top, i == DetCommune ? 3360 : 3840, 300));
         LblDetail[size_t(i)] = val;
     }
@@ -282,8 +283,9 @@ void Frm14CD::videDetail()
 
 void Frm14CD::afficheDetail(const DetailCommune& detail)
 {
+    // The labels' width is made for 45 characters, the longest commune names.
     for (int i = 0; i < NbChampsDetail; ++i)
-        LblDetail[size_t(i)]->setText(detail[size_t(i)]);
+        texteAjuste(LblDetail[size_t(i)], detail[size_t(i)], policeDetail_);
     LblCommuneMin_Change();
 }
 
