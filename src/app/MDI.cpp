@@ -33,6 +33,9 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
     // A child window reaching past the client area can be scrolled into view.
     zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child window that closes hands the activation to the one active before it, which
+    // comes to the front, rather than to the next one in order of creation.
+    zone_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     layout->addWidget(PicCmd);
     layout->addWidget(zone_, 1);
     setCentralWidget(central);
