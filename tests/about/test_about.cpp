@@ -184,6 +184,20 @@ private slots:
         QCOMPARE(platform_.openedUrls.size(), 1);
     }
 
+    // The message text takes several lines; Tab leaves it rather than typing a tabulation.
+    void tabLeavesTheMessageText()
+    {
+        FrmMail* f = mail();
+        QTRY_VERIFY(f->isVisible());
+        f->TxtRem->setFocus();
+        QTest::keyClicks(f->TxtRem, QStringLiteral("un"));
+        QTest::keyClick(f->TxtRem, Qt::Key_Return);
+        QTest::keyClicks(f->TxtRem, QStringLiteral("deux"));
+        QTest::keyClick(f->TxtRem, Qt::Key_Tab);
+        QCOMPARE(f->TxtRem->toPlainText(), QStringLiteral("un\ndeux"));
+        QVERIFY(!f->TxtRem->hasFocus());
+    }
+
     void cancelCloses()
     {
         QPointer<FrmMail> f = mail();
