@@ -28,16 +28,6 @@ void couleurTexte(QWidget* w, qint32 bgr)
     w->setPalette(pal);
 }
 
-// Keeps a label's text on one line: a smaller type when it is wider than the label.
-void tientSurUneLigne(QLabel* l)
-{
-    QFont f = l->font();
-    while (l->fontMetrics().horizontalAdvance(l->text()) > l->contentsRect().width() && f.pointSizeF() > 6) {
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-        l->setFont(f);
-    }
-}
-
 QLabel* label(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {})
 {
     auto* l = new QLabel(text, parent);
@@ -131,8 +121,7 @@ void Frm02Charge::Form_Load()
     CptTempo = 0;
     LblInf->clear();
     ImgLogo->setPixmap(ImgL->pixmap());
-    LblMotDef->setText(texteMotsDefinitions(m.NbMots, m.NbDefinitions));
-    tientSurUneLigne(LblMotDef);
+    texteAjuste(LblMotDef, texteMotsDefinitions(m.NbMots, m.NbDefinitions), LblMotDef->font());
     LblVer->setText(QStringLiteral("Version ") + m.VersionProg);
     ctx_.platform.setPointer(this, Platform::Hourglass);
     Tim1a9->start(10);
