@@ -10,13 +10,11 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace {
 QWidget* frameOf(QWidget* w)
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         return sub;
     return w;
-}
 }
 
 void placeFenetre(QWidget* window, int leftTwips, int topTwips)

@@ -6,6 +6,8 @@ class QLabel;
 class QString;
 class QWidget;
 
+// The window itself, or the child window of the main frame that holds it.
+QWidget* frameOf(QWidget* w);
 // Places a window (or the frame of the child window that holds it) at a position in twips.
 void placeFenetre(QWidget* window, int leftTwips, int topTwips);
 // Closes a window, or the child window of the main frame that holds it.

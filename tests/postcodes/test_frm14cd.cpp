@@ -410,6 +410,12 @@ private slots:
         QTest::mouseClick(w->CmdAbout, Qt::LeftButton);
         QPointer<Frm21About> box = w->aPropos();
         QVERIFY(box);
+        if (mainFrame) {
+            // Like every window of fixed size in the main frame, it offers no maximise button.
+            auto* sub = qobject_cast<QMdiSubWindow*>(box->parentWidget());
+            QVERIFY(sub);
+            QVERIFY(!(sub->windowFlags() & Qt::WindowMaximizeButtonHint));
+        }
         box->CmdQ->click();
         QTRY_VERIFY(!box);
         // Alone, the window is not made active again here; it holds the focus when it is.

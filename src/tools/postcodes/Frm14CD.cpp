@@ -432,11 +432,7 @@ void Frm14CD::CmdAbout_Click()
     // mode and the prompt line.
     connect(box, &Frm21About::dechargee, Foc, qOverload<>(&QWidget::setFocus));
     if (ctx_.mdi) {
-        const QPoint pos = box->pos();
-        QMdiSubWindow* sub = ctx_.mdi->zone()->addSubWindow(box);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->move(pos);
-        sub->show();
+        ctx_.mdi->ajouteFenetre(box);
     } else {
         box->show();
     }
