@@ -8,6 +8,8 @@
 #include "tools/dictionary/Dictionnaire.h"
 #include "tools/dictionary/GetIni.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +31,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
     l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     return l;
+}
+
+// Whether a focus loss of `box` is the loss of its whole window: the focus went to another
+// window (a message box, a pop-up) or to no window of the program.
+bool perteDeLaFenetre(const QFocusEvent& event, const QWidget* box)
+{
+    const QWidget* vers = QApplication::focusWidget();
+    if (vers && vers->window() == box->window())
+        return false;
+    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
 void couleurTexte(QLabel* l, qint32 bgr)
@@ -298,8 +310,10 @@ void Frm10Dico::LblDef4_MouseDown() { DeplaceFenetre(ctx_, this); }
 bool Frm10Dico::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TxtCtrl && event->type() == QEvent::FocusOut) {
-        // Disabling the window during a lookup takes the focus away for a moment only.
-        if (isEnabled())
+        // Disabling the window during a lookup takes the focus away for a moment only; a message
+        // box, a pop-up menu or another program takes it from the whole window, and the box has
+        // it back as soon as the window is active again. Neither is the box losing the focus.
+        if (isEnabled() && !perteDeLaFenetre(*static_cast<QFocusEvent*>(event), TxtCtrl))
             TxtCtrl_LostFocus();
     } else if (event->type() == QEvent::MouseButtonPress) {
         if (watched == ImfInfo) {
