@@ -167,6 +167,18 @@ private slots:
         QCOMPARE(w->TxtMiroir->text(), QStringLiteral("ete"));
     }
 
+    void ligatures()
+    {
+        Frm12Syno* w = ouvre();
+        tape(w, QStringLiteral("oei"));
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("oei"));
+        QCOMPARE(rows(w->Lst), QStringList{"œil"});
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_L);
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(rows(w->LstS), (QStringList{"regard", "vue"}));
+        QCOMPARE(w->Lbl2->text(), QStringLiteral("OEIL: nom"));
+    }
+
     void twoPicksOneSearch()
     {
         Frm12Syno* w = ouvre();
