@@ -27,6 +27,14 @@ class TestSynonymes : public QObject {
     {
         return ListeMotsSyno(words_, module_.NbSyno, normaliseSaisie(tape));
     }
+    // The shipped thesaurus in all 26 tables, with the counts of the start screen.
+    static void chargeThesaurus(WordData& words, std::array<qint16, 26>& nb)
+    {
+        for (int i = 0; i < 26; ++i) {
+            ChargeLettreSyno(words, QChar(u'A' + i));
+            nb[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
+        }
+    }
 
 private slots:
     void initTestCase() { chargeFixtureSyno(words_, module_); }
@@ -365,10 +373,7 @@ private slots:
     {
         WordData words;
         std::array<qint16, 26> nb{};
-        for (int i = 0; i < 26; ++i) {
-            ChargeLettreSyno(words, QChar(u'A' + i));
-            nb[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
-        }
+        chargeThesaurus(words, nb);
         const auto cherche = [&](const QString& w) { return RechercheSynonyme(words, nb, normaliseSaisie(w), w); };
         const auto liste = [&](const QString& w) { return ListeMotsSyno(words, nb, normaliseSaisie(w)); };
 
@@ -402,10 +407,7 @@ private slots:
     {
         WordData words;
         std::array<qint16, 26> nb{};
-        for (int i = 0; i < 26; ++i) {
-            ChargeLettreSyno(words, QChar(u'A' + i));
-            nb[size_t(i)] = qint16(DataCounts::kNbSyno[size_t(i)]);
-        }
+        chargeThesaurus(words, nb);
         int initiales = 0;
         QStringList manques;
         for (const QStringList& lignes : words.TabSyno)
