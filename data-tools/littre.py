@@ -200,8 +200,12 @@ _VOY_SENTENCE_RE = re.compile(r"(?:^|(?<=[.;] ))\(?[Vv]oy\. [^.;)]*[.;)]?\s*")
 # A definition that is only a label: "Terme de chimie.", "Néologisme.".
 _LABEL_ONLY_RE = re.compile(
     r"^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}"
+    r"|Terme (?:populaire|familier|technique|didactique|vieilli|général)"
     r"|Néologisme|Vieux mot|Vieux|Vieilli|Inusité|Familier|Populaire|Populairement"
-    r"|Technologie|Latinisme|Anciennement|Fig|Mauvais mot|Mot forgé)\s*\.?$")
+    r"|Technologie|Latinisme|Anciennement|Fig|Figurément|Mauvais mot|Mot forgé"
+    r"|Substantivement|Adjectivement|Absolument|Activement|Neutralement"
+    r"|Par (?:extension|abréviation|abstraction|analogie|plaisanterie|ironie|fiction)"
+    r"|Au (?:sing|plur|pluriel|singulier|féminin|masculin))\s*\.?$")
 
 
 def clean_sense(text, stats=None):

@@ -242,6 +242,7 @@ class FirstSenseTest(unittest.TestCase):
              "offic. 19 avril 1875>", "||...> tail", "Celui qui pratique l'ostréiculture."),
             ("XIVe s.", "history, etymology or remark", ""),
             ("Terme de chimie.", "label only", ""),
+            ("Substantivement.", "label only", ""),
             ("Mauvais mot. Voy. HYPSOMÉTRIE.", "embedded Voy.", "Voy. HYPSOMÉTRIE."),
             ("Plante vivace. Voy. GENÊT. Fleurs jaunes.", "embedded Voy.",
              "Plante vivace. Fleurs jaunes."),

@@ -213,7 +213,7 @@ private slots:
     {
         static const QRegularExpression leftover(QStringLiteral(
             "^(?:[VS]\\. [an]\\. |\\p{Ll}|Voy\\. |[XVI]+e s\\.|ÉTYM\\.)|\\bdans (?:RICHELET|DESFONTAINES|JAL)\\b"
-            "|Ajoutez :|\\|\\||^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}|Néologisme)\\.$"));
+            "|Ajoutez :|\\|\\||^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}|Néologisme|Substantivement|Par extension)\\.$"));
         QStringList found;
         for (qsizetype i = 1; i < definitionLines_.size(); ++i) {
             const QString d = definitionOf(definitionLines_[i]);
