@@ -39,10 +39,17 @@ def read_thesaurus(path):
     return entries
 
 
-# Misspellings of the thesaurus, with their spelling (headwords and synonyms).
+# Misspellings of the thesaurus, with their spelling (headwords and synonyms):
+# the single-word synonyms that neither the spelling dictionary nor the
+# thesaurus's headwords know, where the intended word is plain.
 CORRECTIONS = {
+    "anethésie": "anesthésie",
+    "bordonnement": "bourdonnement",
     "boulverser": "bouleverser",
+    "camouffler": "camoufler",
+    "félinne": "féline",
     "ghesha": "geisha",
+    "remou": "remous",
 }
 # Usage labels written inside a synonym: "gueule (familier)", "fric (argot)".
 _USAGE_LABEL_RE = re.compile(
