@@ -44,13 +44,11 @@ def headword_key(headword, max_len=15):
     """'SINGULIER, IÈRE' -> ('singulier', 'SINGULIER'); None when the
     headword is not a single word of 2 to max_len letters (any length
     from 2 when max_len is None)."""
-    h = _HOMONYM_RE.sub("", headword.strip())
-    h = h.split(",", 1)[0]
-    h = re.sub(r"\([^)]*\)", "", h).strip()
+    h = _spelling(headword)
     key = fold_accents(h).upper()
     if not re.fullmatch(r"[A-Z]{2,%s}" % ("" if max_len is None else max_len), key):
         return None
-    return h.lower(), key
+    return h, key
 
 
 def _plain(text):
@@ -378,6 +376,7 @@ def uses_word(word, entry):
 
 
 def _spelling(headword):
+    """'SINGULIER, IÈRE' -> 'singulier'; 'GO (TOUT DE)' -> 'go'."""
     h = _HOMONYM_RE.sub("", headword.strip()).split(",", 1)[0]
     return re.sub(r"\([^)]*\)", "", h).strip().lower()
 
