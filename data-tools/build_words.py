@@ -251,17 +251,20 @@ def _accents(text):
     return sum(1 for ch in text if ord(ch) > 127)
 
 
-def build_littre(paths, log):
+def build_littre(paths, log, rules_by_sense=None):
     """Folded headword -> [(headword as written, lower case; first sense)].
     The index also lists headwords without their accents as aliases of the
     accented entry (same text): an alias is given the accented spelling.
     An index entry that points at another word's article is left out."""
     entries = list(littre.read_entries(paths["littre_idx"], paths["littre_dict"],
                                        with_offsets=True))
-    return index_littre_entries(entries, log)
+    return index_littre_entries(entries, log, rules_by_sense)
 
 
-def index_littre_entries(entries, log):
+def index_littre_entries(entries, log, rules_by_sense=None):
+    """rules_by_sense, a dict, receives for each first sense the names of
+    the cleaning rules that changed it, and under ("none", folded headword)
+    those that left a headword's article without a definition."""
     spelling = {}
     for headword, _, where in entries:
         hk = littre.headword_key(headword, max_len=None)
@@ -284,7 +287,12 @@ def index_littre_entries(entries, log):
         if fold_accents(spelling[where]).lower() == lower:
             lower = spelling[where]
         if where not in senses:
-            senses[where] = clean_definition(littre.first_sense(entry, rules))
+            fired = Counter()
+            senses[where] = clean_definition(littre.first_sense(entry, fired))
+            rules.update(fired)
+            if rules_by_sense is not None and fired:
+                k = senses[where] or ("none", key)
+                rules_by_sense.setdefault(k, set()).update(fired)
         if senses[where]:
             index.setdefault(key, []).append((lower, senses[where]))
     log("Littré: %d entries, %d single-word headwords with a first sense; "
@@ -360,6 +368,7 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
             own[w] = syn_def[w]
             kind[w] = "synonyms"
     values = {}
+    unresolved = 0
     for w in dico:
         info = words[w]
         d = own.get(w, "")
@@ -369,6 +378,8 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
                 t = fold_accents(_VOY_RE.match(voy[w]).group(1)).upper()
                 if t in in_dico and t != w and t in own:
                     target = t
+                else:
+                    unresolved += 1
             if target is None:
                 lemmas = sorted(info.lemmas.items(), key=lambda kv: (
                     0 if kind.get(kv[0]) == "littre" else 1, kv[1], kv[0]))
@@ -402,6 +413,8 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
         else:
             values[w] = "= %s£%s§%s" % (marker, abbr, d)
             kind.setdefault(w, "empty")
+    log("Littré texts that only send to another article (\"Voy. X\"): %d made references, "
+        "%d unresolved (never written as a definition)" % (len(voy) - unresolved, unresolved))
     return values, kind
 
 
@@ -469,7 +482,8 @@ def main(argv=None):
     paths = sources.paths(fetched)
 
     syn_records, syn_by_key, syn_heads = build_synonyms(paths, log)
-    littre_index = build_littre(paths, log)
+    rules_by_sense = {}
+    littre_index = build_littre(paths, log, rules_by_sense)
     words = build_words(paths, log, known_words=set(littre_index) | syn_heads)
     dico = sorted(words)
     ana = sorted((w for w in dico if len(w) <= 12), key=lambda w: (len(w), w))
@@ -492,6 +506,14 @@ def main(argv=None):
                                           long_max_def).encode("ascii"))
     update_notice(repo, fetched)
 
+    changed = Counter()
+    for w in dico:
+        if kind[w] in ("littre", "lemma text"):
+            changed.update(rules_by_sense.get(values[w].split("§", 1)[1], ()))
+        else:
+            changed.update(rules_by_sense.get(("none", w), ()))
+    log("definition lines changed by each cleaning rule (words whose own Littré text "
+        "the rule changed or removed): %s" % dict(sorted(changed.items())))
     counts = Counter(kind[w] for w in dico)
     log("DICO %d words, ANA %d, synonyms %d, definitions: %s, NOT %d"
         % (len(dico), len(ana), sum(len(v) for v in syn_records.values()), dict(counts),
