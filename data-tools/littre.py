@@ -161,7 +161,7 @@ _CITATION_TAIL_RE = re.compile(
 _ATTRIBUTION_RE = re.compile(r",\s+[A-ZÀ-Ý]")
 _ABBREVIATIONS = {"ch", "p", "t", "trad", "cf", "fig", "liv", "éd", "édit", "sect", "art",
                   "chap", "vol", "ib", "ibid", "lat", "gr", "ital", "esp", "angl", "all",
-                  "franç", "provenç", "anc", "dr", "syn", "synon", "env", "v", "n", "loc"}
+                  "franç", "provenç", "anc", "dr", "syn", "synon", "env", "v", "n", "loc", "voy"}
 
 
 def _sentence_ends(text, stop):
@@ -171,7 +171,8 @@ def _sentence_ends(text, stop):
     for m in re.finditer(r"[.!?](?=\s+[«A-ZÀ-Ý])", text[:stop]):
         word = re.search(r"([^\W\d_]+)$", text[:m.start()])
         w = word.group(1) if word else ""
-        if m.group(0) == "." and (len(w) <= 1 or w.lower() in _ABBREVIATIONS
+        after_number = not w and text[m.start() - 1:m.start()].isdigit()
+        if m.group(0) == "." and not after_number and (len(w) <= 1 or w.lower() in _ABBREVIATIONS
                                   or (w[:1].isupper() and len(w) <= 5 and not w.isupper())):
             continue
         out.append(m.end())
@@ -249,9 +250,37 @@ def clean_sense(text, stats=None):
             else:
                 text = rest
     text = re.sub(r"^voy\. ", "Voy. ", text)
-    if _LABEL_ONLY_RE.match(text):
+    if _is_label(text):
         _count(stats, "label only")
         return ""
+    return _first_sentence(text, stats)
+
+
+# Labels of a field or a register that head a definition: "Terme forestier.",
+# "Ancien terme de marine.", "Marine.", "Plur.".
+_FIELD_LABEL_RE = re.compile(
+    r"^(?:(?:Ancien )?[Tt]erme (?:de |d'|du |des )?[^.,;:]{1,30}"
+    r"|Marine|Pl|Plur|Invariable|Numéral|Poss|Latin)\.?$")
+
+
+def _is_label(text):
+    text = text.strip()
+    return bool(_LABEL_ONLY_RE.match(text) or _FIELD_LABEL_RE.match(text))
+
+
+def _first_sentence(text, stats=None):
+    """The definition's first sentence: the examples and secondary uses that
+    follow it go. Leading labels ("Terme de marine.") stay with the sentence
+    they introduce."""
+    start = 0
+    for end in _sentence_ends(text, len(text)):
+        if _is_label(text[start:end]):
+            start = end
+            continue
+        if text[end:].strip():
+            _count(stats, "sentences after the first")
+            return text[:end].rstrip()
+        break
     return text
 
 

@@ -225,7 +225,7 @@ class FirstSenseTest(unittest.TestCase):
         cases = [
             # first line of the sense, rule, definition kept
             ("V. a. Rendre bon. Les caves fraîches abonnissent le vin.", "grammatical head",
-             "Rendre bon. Les caves fraîches abonnissent le vin."),
+             "Rendre bon."),
             ("v. a. Rendre bête.", "lower-case header fragment", "Rendre bête."),
             ("ou ALYSSON (a-li-sson), s. m. Plante d'agrément.", "lower-case header fragment",
              "Plante d'agrément."),
@@ -243,9 +243,21 @@ class FirstSenseTest(unittest.TestCase):
             ("XIVe s.", "history, etymology or remark", ""),
             ("Terme de chimie.", "label only", ""),
             ("Substantivement.", "label only", ""),
+            ("Ancien terme de marine.", "label only", ""),
             ("Mauvais mot. Voy. HYPSOMÉTRIE.", "embedded Voy.", "Voy. HYPSOMÉTRIE."),
-            ("Plante vivace. Voy. GENÊT. Fleurs jaunes.", "embedded Voy.",
-             "Plante vivace. Fleurs jaunes."),
+            ("Plante vivace. Voy. GENÊT. Fleurs jaunes.", "embedded Voy.", "Plante vivace."),
+            # Examples after the definition go; labels stay with the sentence they introduce;
+            # a period after an abbreviation or an initial ends no sentence.
+            ("Mettre un embout. Embouter un parapluie.", "sentences after the first",
+             "Mettre un embout."),
+            ("Terme de marine. Donner entre deux caps. Navire encapé.",
+             "sentences after the first", "Terme de marine. Donner entre deux caps."),
+            ("Terme forestier. Action d'abattre. L'abatage des bois se fait en automne.",
+             "sentences after the first", "Terme forestier. Action d'abattre."),
+            ("Le rang après 999. La millième année.", "sentences after the first",
+             "Le rang après 999."),
+            ("La racine du brassica rapa, L. (crucifères), le turneps. On l'appelle rave.",
+             "sentences after the first", "La racine du brassica rapa, L. (crucifères), le turneps."),
         ]
         for text, rule, expected in cases:
             with self.subTest(text=text):
