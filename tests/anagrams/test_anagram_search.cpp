@@ -15,8 +15,9 @@
 
 namespace {
 // The search done the plain way: every size, joker letter and mask in turn, each subset
-// looked up through ChercheAnagrammes, each slot word kept when it is made of the subset's
-// letters and was not kept before.
+// looked up through ChercheAnagrammes, each slot word of the size kept when each of its
+// characters occurs among the working letters (the joker replaced by the current letter),
+// no more often than there, and it was not kept before.
 QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, const QString& obligatoire)
 {
     s.remove(u' ');
@@ -37,7 +38,12 @@ QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, cons
                     continue;
                 for (qint32 i = 0; i < count; ++i) {
                     const QString& mot = seau[i];
-                    if (mot.size() != taille || TriLettres(mot) != TriLettres(sub) || trouves.contains(mot))
+                    if (mot.size() != taille || trouves.contains(mot))
+                        continue;
+                    bool present = true;
+                    for (QChar c : mot)
+                        present = present && w.count(c) >= mot.count(c);
+                    if (!present)
                         continue;
                     if (obligatoire.isEmpty() || mot.contains(obligatoire))
                         liste << mot;
@@ -113,6 +119,14 @@ private slots:
         QTest::newRow("one letter") << "A" << "2" << "" << QStringList();
         QTest::newRow("a word that needs a letter three times is not listed")
             << "ACDEFHIKL" << "6" << "" << l("FLEDHK");
+        // FIFACF shares the slot of FLEDHK, looked up first: it is listed there, before
+        // FLEDHK, in the slot's order.
+        QTest::newRow("a word met first in the slot of another subset")
+            << "DEFHKLFFACI" << "6" << "" << l("FIFACF FLEDHK");
+        QTest::newRow("the same letters but one F: FIFACF needs three")
+            << "DEFHKLFACI" << "6" << "" << l("FLEDHK");
+        QTest::newRow("the joker stands for the B, then for the I")
+            << "DEFHKLFFAC?" << "6" << "" << l("ABCFHKL FLEDHK FIFACF");
     }
     void ordre()
     {
@@ -169,6 +183,8 @@ private slots:
         QTest::newRow("joker") << "ESARTIN?" << 2 << "";
         QTest::newRow("joker in front, repeated letters") << "?EESSRRA" << 3 << "";
         QTest::newRow("joker must E") << "TRAINE?S" << 4 << "E";
+        QTest::newRow("ACRA met in another slot, must C") << "UARQOBICAF" << 3 << "C";
+        QTest::newRow("12 letters, joker") << "ESARTINLUOC?" << 5 << "";
         QRandomGenerator g(20261210);
         const QString frequentes = QStringLiteral("EEEEAAASSIINNTTRRUULLOODCMPGBVHFQYXJKWZ");
         for (int i = 0; i < 24; ++i) {
@@ -193,6 +209,24 @@ private slots:
         const AnagramResult rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
         QCOMPARE(rc.LstAna, attendu);
         QCOMPARE(rc.Lst, r.Lst);
+    }
+
+    // FAUBERAI on the shipped list. FUIR lies in the slot of the letters AAFR (the keys FIRU
+    // and AAFR hash alike), and FAUBERAI's subset F-A-R-A comes before F-U-R-I: FUIR is
+    // listed there, after FERA (subset F-A-E-R) and before FRAI (subset F-A-R-I).
+    void fauberai()
+    {
+        QCOMPARE(HashLettres(u"FIRU"), HashLettres(u"AAFR"));
+        const QStringList attendu = QString::fromLatin1(
+            "FAUBERAI FAUBERA RUBEFIA FAUBER BRIEFA BAFRAI AUBIER BAIERA BEAUF FUIRA FURIA BAFRE "
+            "BAFRA FIBRA FAIRE FERAI FIERA FRAIE FURIE FIBRE AURAI ARABE BRAIE AERAI BRUIE BUIRE FERA "
+            "FUIR FRAI FERU FIEU FUIE BREF BIEF FIER AUBE BEAU AURA RUAI ABER BAIE BEAI ABRI BRAI "
+            "AERA AIRE RAIE REAI AIRA ARIA RAIA BEUR BURE REBU BRUI URBI BRIE FAR FIA FEU FUR FIU FUI "
+            "FER REF FIE BAU EAU RUA BEA BAR RAB BAI ARE REA AIE ARA AIR IRA RAI RIA BUE BRU RUE URE "
+            "BER IER IRE RIE FA FR FI IF AU UA AB BA AE RA AI BU EU RU BE RE RI").split(u' ');
+        QCOMPARE(ChercheAnagrammesTousMots(livre, QStringLiteral("FAUBERAI"), 2, QString(), clesLivre.get()).LstAna,
+                 attendu);
+        QCOMPARE(ChercheAnagrammesTousMots(livre, QStringLiteral("FAUBERAI"), 2, QString()).LstAna, attendu);
     }
 
     // Packed keys of another index, or of an index built again since, are not used.

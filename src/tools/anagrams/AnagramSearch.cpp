@@ -66,23 +66,21 @@ namespace {
 
 constexpr int kSlots = AnagramIndex::kSlots;
 
-// A multiset of letters as 26 counts of four bits: A to P in lo, Q to Z in hi.
-struct Comptes {
-    quint64 lo = 0;
-    quint64 hi = 0;
-    bool operator==(const Comptes&) const = default;
-    void ajoute(int lettre)
+// The number of bits set in a mask of at most 12 bits, by table: the release build targets
+// processors without a population-count instruction, where std::popcount is a library call.
+struct TableBits {
+    quint8 n[1 << kMaxLettresAna];
+    constexpr TableBits() : n{}
     {
-        if (lettre < 16)
-            lo += quint64(1) << (4 * lettre);
-        else
-            hi += quint64(1) << (4 * (lettre - 16));
-    }
-    bool contient(int lettre) const
-    {
-        return lettre < 16 ? ((lo >> (4 * lettre)) & 15) != 0 : ((hi >> (4 * (lettre - 16))) & 15) != 0;
+        for (int m = 1; m < (1 << kMaxLettresAna); ++m)
+            n[m] = quint8(n[m >> 1] + (m & 1));
     }
 };
+inline constexpr TableBits kTableBits{};
+inline int nbBits(quint32 m)
+{
+    return kTableBits.n[m & ((1u << kMaxLettresAna) - 1)];
+}
 
 inline void precharge(const void* p)
 {
@@ -93,56 +91,145 @@ inline void precharge(const void* p)
 #endif
 }
 
-// True when the word is made of exactly the letters counted in `cle`; `alpha` then holds its
-// letters packed in a number that sorts as the words sort.
-bool accepte(const QString& mot, int taille, const Comptes& cle, quint64& alpha)
+// Working letters: how many times each letter A to Z may be used.
+struct Reserve {
+    quint8 n[26] = {};
+};
+
+// True when the word whose sorted letters are packed in `cle` (cleTriee) has `taille`
+// letters, each of them found among the working letters and used no more often than there.
+inline bool tient(quint64 cle, int taille, const Reserve& travail)
 {
-    if (mot.size() != taille)
+    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
         return false;
-    Comptes c;
-    alpha = 0;
-    for (QChar ch : mot) {
-        const unsigned l = unsigned(ch.unicode()) - u'A';
-        if (l > 25)
+    Reserve reste = travail;
+    for (; cle; cle >>= 5)
+        if (reste.n[(cle & 31) - 1]-- == 0)
             return false;
-        c.ajoute(int(l));
-        alpha = (alpha << 5) | (l + 1);
-    }
-    alpha <<= 5 * (kMaxLettresAna - taille);
-    return c == cle;
+    return true;
 }
 
+// What the word whose sorted letters are packed in `cle` needs beyond the base letters, when
+// it has `taille` letters: -1 nothing, a letter 0 to 25 needed once more than the base letters
+// hold, or -2 (wrong size, or more than one letter missing).
+inline int manque(quint64 cle, int taille, const Reserve& base)
+{
+    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
+        return -2;
+    Reserve reste = base;
+    int x = -1;
+    for (; cle; cle >>= 5) {
+        const int l = int(cle & 31) - 1;
+        if (reste.n[l] > 0) {
+            --reste.n[l];
+        } else {
+            if (x >= 0)
+                return -2;
+            x = l;
+        }
+    }
+    return x;
+}
+
+// A set of words packed by cleAlpha (each A-to-Z word of 1 to 12 letters has its own number).
+class Deja {
+public:
+    Deja() : t_(64, 0) {}
+    // True when the word was not in the set; it is then.
+    bool insere(quint64 alpha)
+    {
+        if (2 * (n_ + 1) > t_.size())
+            agrandit();
+        size_t i = melange(alpha) & (t_.size() - 1);
+        while (t_[i] != 0) {
+            if (t_[i] == alpha)
+                return false;
+            i = (i + 1) & (t_.size() - 1);
+        }
+        t_[i] = alpha;
+        ++n_;
+        return true;
+    }
+
+private:
+    static size_t melange(quint64 x) { return size_t((x * 0x9E3779B97F4A7C15ull) >> 20); }
+    void agrandit()
+    {
+        std::vector<quint64> ancien(t_.size() * 2, 0);
+        ancien.swap(t_);
+        n_ = 0;
+        for (quint64 x : ancien)
+            if (x != 0)
+                insere(x);
+    }
+    std::vector<quint64> t_;
+    size_t n_ = 0;
+};
+
+// One subset waiting in a prefetch queue.
+struct Recherche {
+    qint32 hash;
+    quint64 triee;  // the subset's letters, sorted and packed
+    int taille;
+    const Reserve* travail;  // the working letters
+    // With a joker, under the joker letter A: the number (size and base multiset) under which
+    // the slot's words that need one more letter than the base letters are noted; else -1.
+    qint32 note;
+    // No lookup: the words noted under this number that need the joker letter `lettre`; -1
+    // for a lookup.
+    qint32 differe;
+    int lettre;
+};
+
 // The words accepted so far, and the result lists made from them at the end.
+//
+// With a joker, a subset of base letters gives the same slot under every joker letter, and
+// only the words that need one more copy of the current joker letter can be new there: the
+// slot is read once, under the letter A, and those words are noted for the later letters.
 class Collecte {
 public:
-    // `obligatoireVu`: the lookups already left out every subset without the mandatory
-    // letter, so every word made of a subset's letters holds it.
-    Collecte(const QString& obligatoire, bool obligatoireVu)
-        : obligatoire_(obligatoire), aVerifier_(!obligatoire.isEmpty() && !obligatoireVu)
+    // `mots`: the number of entries of the packed keys when the words come with their entry
+    // number, else 0.
+    Collecte(const QString& obligatoire, const Reserve* base, size_t numeros, size_t mots)
+        : obligatoire_(obligatoire), base_(base), plages_(numeros), vus_((mots + 63) / 64, 0)
     {
     }
 
-    // Words of one key are found together, at the key's first lookup: a word already
-    // listed can only come again as a duplicate within the slot being read.
-    void nouveauSlot() { trouves_.clear(); }
-    // A word of the slot, kept when it is made of the subset's letters.
-    void garde(const QString& mot, int taille, const Comptes& cle)
+    // Before and after the words of one lookup.
+    void ouvre(const Recherche& q)
     {
-        quint64 alpha;
-        if (accepte(mot, taille, cle, alpha))
-            ajoute(mot, alpha, taille);
+        if (q.note >= 0)
+            plages_[size_t(q.note)].first = quint32(notes_.size());
     }
-    // A word known to be made of the subset's letters, packed in `alpha`.
-    void ajoute(const QString& mot, quint64 alpha, int taille)
+    void ferme(const Recherche& q)
     {
-        for (quint64 t : trouves_)
-            if (t == alpha)
-                return;
-        trouves_.push_back(alpha);
-        if (!aVerifier_ || mot.contains(obligatoire_)) {
-            tous_.push_back(&mot);
-            parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
+        if (q.note >= 0)
+            plages_[size_t(q.note)].second = quint32(notes_.size());
+    }
+    // A word of the slot, with its letters packed by cleTriee and cleAlpha, and its entry
+    // number in the packed keys (-1 without them).
+    void examine(const QString& mot, quint64 cle, quint64 alpha, qint64 numero, const Recherche& q)
+    {
+        if (cle == q.triee) {
+            ajoute(mot, alpha, numero, q.taille);  // the subset's own letters fit at once
+        } else if (q.note < 0) {
+            if (tient(cle, q.taille, *q.travail))
+                ajoute(mot, alpha, numero, q.taille);
+        } else {
+            const int x = manque(cle, q.taille, *base_);
+            if (x == -1 || x == 0)
+                ajoute(mot, alpha, numero, q.taille);  // the joker stands for the A
+            else if (x > 0)
+                notes_.push_back({x, &mot, alpha, numero});
         }
+    }
+    // The noted words of a subset of base letters met under a later joker letter.
+    void rappelle(const Recherche& q)
+    {
+        const auto [debut, fin] = plages_[size_t(q.differe)];
+        for (quint32 i = debut; i < fin; ++i)
+            if (notes_[i].lettre == q.lettre)
+                ajoute(*notes_[i].mot, notes_[i].alpha, notes_[i].numero, q.taille);
     }
 
     void remplit(AnagramResult& r)
@@ -166,19 +253,38 @@ public:
     }
 
 private:
+    void ajoute(const QString& mot, quint64 alpha, qint64 numero, int taille)
+    {
+        // Listed at its first acceptance only.
+        if (numero >= 0) {
+            quint64& bits = vus_[size_t(numero) / 64];
+            const quint64 bit = quint64(1) << (numero % 64);
+            if (bits & bit)
+                return;
+            bits |= bit;
+        } else if (!trouves_.insere(alpha)) {
+            return;
+        }
+        if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
+            tous_.push_back(&mot);
+            parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
+        }
+    }
+
+    struct Note {
+        int lettre;
+        const QString* mot;
+        quint64 alpha;
+        qint64 numero;
+    };
     const QString& obligatoire_;
-    bool aVerifier_;
-    std::vector<quint64> trouves_;      // accepted words of the current slot
+    const Reserve* base_;
+    std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
+    std::vector<Note> notes_;
+    std::vector<quint64> vus_;          // entry numbers of every accepted word, listed or not
+    Deja trouves_;                      // the same by the words' letters, without entry numbers
     std::vector<const QString*> tous_;  // listed words, in the order of discovery
     std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
-};
-
-// One subset waiting in a prefetch queue.
-struct Recherche {
-    qint32 hash;
-    Comptes cle;
-    quint64 triee;
-    int taille;
 };
 
 // Looks the subsets up in the order they are found, through a queue: the scattered reads of
@@ -222,9 +328,15 @@ class LectureIndex {
 public:
     LectureIndex(const AnagramIndex& index, Collecte& c) : index_(index), c_(c) {}
 
-    void etape0(const Recherche& q) { precharge(index_.bucket(q.hash)); }
+    void etape0(const Recherche& q)
+    {
+        if (q.differe < 0)
+            precharge(index_.bucket(q.hash));
+    }
     void etape(int e, const Recherche& q)
     {
+        if (q.differe >= 0)
+            return;
         const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
         if (e == 1) {
             if (!slot->More.empty())
@@ -242,16 +354,20 @@ public:
     }
     void lit(const Recherche& q)
     {
+        if (q.differe >= 0)
+            return c_.rappelle(q);
         const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
-        if (slot->Head.isEmpty())
-            return;
-        c_.nouveauSlot();
-        c_.garde(slot->Head, q.taille, q.cle);
-        for (qint32 i : slot->More)
-            c_.garde(index_.poolWord(i), q.taille, q.cle);
+        c_.ouvre(q);
+        if (!slot->Head.isEmpty()) {
+            garde(slot->Head, q);
+            for (qint32 i : slot->More)
+                garde(index_.poolWord(i), q);
+        }
+        c_.ferme(q);
     }
 
 private:
+    void garde(const QString& mot, const Recherche& q) { c_.examine(mot, cleTriee(mot), cleAlpha(mot), -1, q); }
     const AnagramIndex& index_;
     Collecte& c_;
 };
@@ -262,10 +378,14 @@ class LectureCles {
 public:
     LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
 
-    void etape0(const Recherche& q) { precharge(&cles_.debut[size_t(q.hash)]); }
+    void etape0(const Recherche& q)
+    {
+        if (q.differe < 0)
+            precharge(&cles_.debut[size_t(q.hash)]);
+    }
     void etape(int e, const Recherche& q)
     {
-        if (e != 1)
+        if (e != 1 || q.differe >= 0)
             return;
         const quint32 d = cles_.debut[size_t(q.hash)];
         if (d < cles_.debut[size_t(q.hash) + 1])
@@ -273,12 +393,16 @@ public:
     }
     void lit(const Recherche& q)
     {
+        if (q.differe >= 0)
+            return c_.rappelle(q);
         const quint32 d = cles_.debut[size_t(q.hash)];
         const quint32 f = cles_.debut[size_t(q.hash) + 1];
-        c_.nouveauSlot();
-        for (quint32 i = d; i < f; ++i)
-            if (const ClesAnagrammes::Entree& e = cles_.entrees[i]; e.cle == q.triee)
-                c_.ajoute(*e.mot, e.alpha, q.taille);
+        c_.ouvre(q);
+        for (quint32 i = d; i < f; ++i) {
+            const ClesAnagrammes::Entree& e = cles_.entrees[i];
+            c_.examine(*e.mot, e.cle, e.alpha, e.numero, q);
+        }
+        c_.ferme(q);
     }
 
 private:
@@ -356,7 +480,6 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const size_t nbMasques = size_t(1) << nb;
     std::vector<quint16> masquePlaces(nbMasques, 0);  // base mask -> mask of places
     std::vector<quint16> numero(nbMasques, 0);        // base mask -> its multiset's number
-    std::vector<Comptes> comptes(nbMasques);          // base mask -> letter counts
     std::vector<qint32> hashPlaces(nbMasques, 0);     // mask of places -> slot of its letters
     std::vector<quint64> triPlaces(nbMasques, 0);     // mask of places -> its letters packed
     for (size_t m = 1; m < nbMasques; ++m) {
@@ -365,15 +488,12 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
         masquePlaces[m] = quint16(masquePlaces[reste] | (1u << place[size_t(b)]));
         const int l = lettreBase[size_t(b)];
         numero[m] = quint16(numero[reste] + (l >= 0 ? rang[size_t(l)] : 0));
-        comptes[m] = comptes[reste];
-        if (l >= 0)
-            comptes[m].ajoute(l);
         // Places in ascending order: the highest place is the last letter of the key.
         const int haut = std::bit_width(m) - 1;
         const size_t sansHaut = m ^ (size_t(1) << haut);
         hashPlaces[m] = qint32((qint64(hashPlaces[sansHaut]) * 256 + codePlace[size_t(haut)]) % kSlots);
         const int lp = lettreBase[size_t(ordre[size_t(haut)])];
-        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * std::popcount(sansHaut)));
+        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * nbBits(quint32(sansHaut))));
     }
     qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
     puissance[0] = 1;
@@ -383,15 +503,29 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     // The masks of each size, highest first.
     std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1);
     for (int m = (1 << n) - 1; m >= 3; --m)
-        masquesTaille[size_t(std::popcount(unsigned(m)))].push_back(quint16(m));
+        masquesTaille[size_t(nbBits(quint32(m)))].push_back(quint16(m));
 
     const int J = joker ? 26 : 1;
-    std::vector<bool> vus(size_t(produit) * 27, false);  // multiset numbers already looked up
-    const char16_t oblig = obligatoire.size() == 1 ? obligatoire.at(0).unicode() : 0;
-    const int lettreOblig = (oblig >= u'A' && oblig <= u'Z') ? oblig - u'A' : -1;
+    // The working letters of each joker letter: the base letters, and the joker letter once.
+    Reserve base;
+    for (int l = 0; l < 26; ++l)
+        base.n[l] = quint8(copies[size_t(l)]);
+    std::vector<Reserve> travail(static_cast<size_t>(J));
+    for (int a = 0; a < J; ++a) {
+        for (int l = 0; l < 26; ++l)
+            travail[size_t(a)].n[l] = quint8(copies[size_t(l)]);
+        if (joker)
+            ++travail[size_t(a)].n[a];
+    }
+    // Multiset numbers already looked up under the current size and joker letter: the same
+    // slot read again with the same working letters can accept nothing new. Under another
+    // joker letter the working letters differ, and the slot is read again.
+    std::vector<quint16> vus(size_t(produit) * 27, 0);
+    quint16 passe = 0;
 
-    Collecte collecte(obligatoire, lettreOblig >= 0);
     const bool parCles = cles && cles->decrit(index);
+    Collecte collecte(obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
+                      parCles ? cles->entrees.size() : 0);
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);
     std::optional<LectureCles> lectureCles;
@@ -403,6 +537,8 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
     for (int taille = n; taille >= longueurMin; --taille) {
         for (int a = 0; a < J; ++a) {
+            ++passe;
+            const Reserve* reserve = &travail[size_t(a)];
             const char16_t codeJoker = char16_t(u'A' + a);
             // Places of base letters up to the joker letter: the joker sorts after them.
             int avant = 0;
@@ -415,44 +551,43 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
 
             for (const quint16 m : masquesTaille[size_t(taille)]) {
                 const bool avecJoker = joker && (m >> bitJoker & 1);
-                // A subset without the joker gives the same letters for every joker letter:
-                // it was met under the first one.
-                if (joker && !avecJoker && a > 0)
-                    continue;
                 const quint32 mb = joker ? ((m >> (bitJoker + 1)) << bitJoker) | (m & basBits) : m;
                 if (mb & empoisonne)
                     continue;
-                Comptes cle = comptes[mb];
                 size_t id = numero[mb];
                 qint32 hash;
                 quint64 triee;
                 const quint32 mp = masquePlaces[mb];
                 if (avecJoker) {
-                    cle.ajoute(a);
-                    if (std::popcount(mp & masqueLettreJoker) < copiesJoker)
+                    if (nbBits(mp & masqueLettreJoker) < copiesJoker)
                         id += size_t(rang[size_t(a)]);  // the joker takes a copy the subset left
                     else
                         id += size_t(produit) * size_t(a + 1);  // one letter beyond the base letters
                     const quint32 gauche = mp & masqueAvant;
                     const quint32 droite = mp & ~masqueAvant;
                     const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
-                    hash = qint32((h * puissance[std::popcount(droite)] + hashPlaces[droite]) % kSlots);
-                    const int g = std::popcount(gauche);
+                    hash = qint32((h * puissance[nbBits(droite)] + hashPlaces[droite]) % kSlots);
+                    const int g = nbBits(gauche);
                     triee = triPlaces[gauche] | (quint64(a + 1) << (5 * g)) | (triPlaces[droite] << (5 * (g + 1)));
                 } else {
                     hash = hashPlaces[mp];
                     triee = triPlaces[mp];
                 }
-                if (vus[id])
+                if (vus[id] == passe)
                     continue;
-                vus[id] = true;
-                if (lettreOblig >= 0 && !cle.contient(lettreOblig))
-                    continue;  // no word of these letters holds the mandatory letter
-                ++r.lookups;
+                vus[id] = passe;
+                Recherche q{hash, triee, taille, reserve, -1, -1, a};
+                const qint32 numeroNote = qint32(size_t(taille) * size_t(produit) + id);
+                if (joker && a == 0 && id < size_t(produit))
+                    q.note = numeroNote;
+                else if (joker && !avecJoker)
+                    q.differe = numeroNote;
+                if (q.differe < 0)
+                    ++r.lookups;
                 if (parCles)
-                    fileCles->ajoute(Recherche{hash, cle, triee, taille});
+                    fileCles->ajoute(q);
                 else
-                    fileIndex.ajoute(Recherche{hash, cle, triee, taille});
+                    fileIndex.ajoute(q);
             }
         }
     }

@@ -61,10 +61,20 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
         const AnagramIndex::AnaBucket* slot = index.bucket(h);
         if (slot->Head.isEmpty())
             continue;
-        Entree* e = &entrees[debut[size_t(h)]];
-        *e++ = {cleTriee(slot->Head), cleAlpha(slot->Head), &slot->Head};
-        for (qint32 i : slot->More)
-            *e++ = {clesPool[size_t(i)].first, clesPool[size_t(i)].second, &index.poolWord(i)};
+        const quint32 d = debut[size_t(h)];
+        Entree* e = &entrees[d];
+        *e++ = {cleTriee(slot->Head), cleAlpha(slot->Head), &slot->Head, d};
+        for (qint32 i : slot->More) {
+            *e = {clesPool[size_t(i)].first, clesPool[size_t(i)].second, &index.poolWord(i), quint32(e - entrees.data())};
+            ++e;
+        }
+        // A word stored twice in the slot: both entries take the number of the first.
+        for (Entree* x = &entrees[d]; x < e; ++x)
+            for (Entree* y = &entrees[d]; y < x; ++y)
+                if (*y->mot == *x->mot) {
+                    x->numero = y->numero;
+                    break;
+                }
     }
 }
 

@@ -22,6 +22,7 @@ public:
         quint64 cle;         // cleTriee of the word
         quint64 alpha;       // cleAlpha of the word
         const QString* mot;  // the word, in the index
+        quint32 numero;      // the place of the first entry of the slot with the same word
     };
     // The words of slot h are entrees[debut[h]] up to entrees[debut[h + 1]], in slot order.
     std::vector<quint32> debut;
