@@ -5,22 +5,34 @@
 #include "data/EmbeddedData.h"
 #include "data/Records.h"
 
-QStringList ChargeRessource(const QString& type, int id)
+namespace {
+QByteArray octetsRessource(const QString& type, int id)
 {
     const auto bytes = embeddedFile(type.toLatin1().constData());
     if (!bytes)
         throw RuntimeError(326, QStringLiteral("Resource with identifier '%1' (%2) not found").arg(type).arg(id));
-    return splitRecords(*bytes);
+    return *bytes;
+}
+}
+
+QStringList ChargeRessource(const QString& type, int id)
+{
+    return splitRecords(octetsRessource(type, id));
+}
+
+ListeMots ChargeListeMots(const QString& type, int id)
+{
+    return ListeMots::depuisOctets(octetsRessource(type, id));
 }
 
 void ChargeDico(WordData& data)
 {
-    data.DicoWords = ChargeRessource(QStringLiteral("DICO"), 100);
+    data.DicoWords = ChargeListeMots(QStringLiteral("DICO"), 100);
 }
 
 void ChargeListeAna(WordData& data)
 {
-    data.AnaWords = ChargeRessource(QStringLiteral("ANA"), 99);
+    data.AnaWords = ChargeListeMots(QStringLiteral("ANA"), 99);
 }
 
 void ChargeLettreSyno(WordData& data, QChar letter)

@@ -24,7 +24,7 @@ private slots:
 
     void dictionary()
     {
-        const QStringList& d = data_.DicoWords;
+        const QStringList d = data_.DicoWords.toStringList();
         QCOMPARE(d.size(), DataCounts::kNbMots);
         static const QRegularExpression word(QStringLiteral("^[A-Z]{2,15}$"));
         for (qsizetype i = 0; i < d.size(); ++i) {
@@ -48,7 +48,7 @@ private slots:
             QCOMPARE(DataCounts::kAnaDebut[size_t(len)], first);
             QCOMPARE(DataCounts::kAnaFin[size_t(len)], last);
         }
-        QCOMPARE(data_.AnaWords, expected);
+        QCOMPARE(data_.AnaWords.toStringList(), expected);
     }
 
     void synonyms()
@@ -105,6 +105,7 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QStringList lines = fromWindows1252(f.readAll()).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.first(), QStringLiteral("[Cont]"));
+        const QStringList dico = data_.DicoWords.toStringList();
         int own = 0;
         qsizetype n = 1;
         for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -123,7 +124,7 @@ private slots:
             if (def.contains(QLatin1String("Voir ")) && def.size() < 22) {
                 // A cross-reference names a word of the list.
                 const QString target = def.mid(def.indexOf(QLatin1String("Voir ")) + 5).remove(u'.').trimmed();
-                QVERIFY2(std::binary_search(data_.DicoWords.cbegin(), data_.DicoWords.cend(), target),
+                QVERIFY2(std::binary_search(dico.cbegin(), dico.cend(), target),
                          qPrintable(lines[i]));
             } else if (!def.isEmpty() && def != QLatin1String("EXISTE")) {
                 ++own;

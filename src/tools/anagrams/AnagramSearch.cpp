@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/anagrams/AnagramSearch.h"
 
+#include "common/TextHelpers.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <algorithm>
@@ -188,11 +189,18 @@ struct Recherche {
 // slot is read once, under the letter A, and those words are noted for the later letters.
 class Collecte {
 public:
-    // `mots`: the number of entries of the packed keys when the words come with their entry
-    // number, else 0.
-    Collecte(const QString& obligatoire, const Reserve* base, size_t numeros, size_t mots)
-        : obligatoire_(obligatoire), base_(base), plages_(numeros), vus_((mots + 63) / 64, 0)
+    // `entrees`: the number of entries of the packed keys when the words come with their
+    // entry place, else 0.
+    Collecte(const AnagramIndex& index, const QString& obligatoire, const Reserve* base, size_t numeros,
+             size_t entrees)
+        : index_(index), base_(base), plages_(numeros), vus_((entrees + 63) / 64, 0)
     {
+        // Nothing holds a mandatory text that the code page cannot write.
+        for (QChar c : obligatoire) {
+            const int b = c.unicode() < 0x80 ? int(c.unicode()) : windows1252Code(c);
+            obligatoireImpossible_ = obligatoireImpossible_ || b < 0;
+            obligatoire_ += char(b);
+        }
     }
 
     // Before and after the words of one lookup.
@@ -206,21 +214,21 @@ public:
         if (q.note >= 0)
             plages_[size_t(q.note)].second = quint32(notes_.size());
     }
-    // A word of the slot, with its letters packed by cleTriee and cleAlpha, and its entry
-    // number in the packed keys (-1 without them).
-    void examine(const QString& mot, quint64 cle, quint64 alpha, qint64 numero, const Recherche& q)
+    // A word of the slot, by its number in the index, with its letters packed by cleTriee,
+    // and its entry place in the packed keys (-1 without them).
+    void examine(quint32 mot, quint64 cle, qint64 place, const Recherche& q)
     {
         if (cle == q.triee) {
-            ajoute(mot, alpha, numero, q.taille);  // the subset's own letters fit at once
+            ajoute(mot, place, q.taille);  // the subset's own letters fit at once
         } else if (q.note < 0) {
             if (tient(cle, q.taille, *q.travail))
-                ajoute(mot, alpha, numero, q.taille);
+                ajoute(mot, place, q.taille);
         } else {
             const int x = manque(cle, q.taille, *base_);
             if (x == -1 || x == 0)
-                ajoute(mot, alpha, numero, q.taille);  // the joker stands for the A
+                ajoute(mot, place, q.taille);  // the joker stands for the A
             else if (x > 0)
-                notes_.push_back({x, &mot, alpha, numero});
+                notes_.push_back({x, mot, place});
         }
     }
     // The noted words of a subset of base letters met under a later joker letter.
@@ -229,62 +237,67 @@ public:
         const auto [debut, fin] = plages_[size_t(q.differe)];
         for (quint32 i = debut; i < fin; ++i)
             if (notes_[i].lettre == q.lettre)
-                ajoute(*notes_[i].mot, notes_[i].alpha, notes_[i].numero, q.taille);
+                ajoute(notes_[i].mot, notes_[i].place, q.taille);
     }
 
+    // Each listed word becomes a string once; its list of one length shares that string.
     void remplit(AnagramResult& r)
     {
-        // The words are scattered in memory: each is prefetched a few words ahead of its copy.
-        constexpr size_t kAvance = 16;
         r.LstAna.reserve(qsizetype(tous_.size()));
-        for (size_t i = 0; i < tous_.size(); ++i) {
-            if (i + kAvance < tous_.size())
-                precharge(tous_[i + kAvance]);
-            r.LstAna.append(*tous_[i]);
-        }
+        for (quint32 mot : tous_)
+            r.LstAna.append(index_.mot(qint32(mot)));
         for (int k = 2; k <= kMaxLettresAna; ++k) {
             auto& mots = parLongueur_[size_t(k)];
+            // The words of one length sort as their numbers when the index stored them in
+            // order; otherwise by their letters.
+            if (!index_.ordonne())
+                for (auto& m : mots)
+                    m.first = cleAlpha(index_.octets(qint32(m.first)));
             std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
             QStringList& lst = r.Lst[size_t(k)];
             lst.reserve(qsizetype(mots.size()));
             for (const auto& m : mots)
-                lst.append(*m.second);
+                lst.append(r.LstAna.at(qsizetype(m.second)));
         }
     }
 
 private:
-    void ajoute(const QString& mot, quint64 alpha, qint64 numero, int taille)
+    void ajoute(quint32 mot, qint64 place, int taille)
     {
         // Listed at its first acceptance only.
-        if (numero >= 0) {
-            quint64& bits = vus_[size_t(numero) / 64];
-            const quint64 bit = quint64(1) << (numero % 64);
+        if (place >= 0) {
+            quint64& bits = vus_[size_t(place) / 64];
+            const quint64 bit = quint64(1) << (place % 64);
             if (bits & bit)
                 return;
             bits |= bit;
-        } else if (!trouves_.insere(alpha)) {
+        } else if (!trouves_.insere(cleAlpha(index_.octets(qint32(mot))))) {
             return;
         }
-        if (obligatoire_.isEmpty() || mot.contains(obligatoire_)) {
-            tous_.push_back(&mot);
-            parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
+        if (obligatoireImpossible_)
+            return;
+        if (obligatoire_.isEmpty() || index_.octets(qint32(mot)).contains(QByteArrayView(obligatoire_))) {
+            parLongueur_[size_t(taille)].emplace_back(mot, quint32(tous_.size()));
+            tous_.push_back(mot);
         }
     }
 
     struct Note {
         int lettre;
-        const QString* mot;
-        quint64 alpha;
-        qint64 numero;
+        quint32 mot;
+        qint64 place;
     };
-    const QString& obligatoire_;
+    const AnagramIndex& index_;
+    QByteArray obligatoire_;
+    bool obligatoireImpossible_ = false;
     const Reserve* base_;
     std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
     std::vector<Note> notes_;
-    std::vector<quint64> vus_;          // entry numbers of every accepted word, listed or not
-    Deja trouves_;                      // the same by the words' letters, without entry numbers
-    std::vector<const QString*> tous_;  // listed words, in the order of discovery
-    std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
+    std::vector<quint64> vus_;  // entry places of every accepted word, listed or not
+    Deja trouves_;              // the same by the words' letters, without entry places
+    std::vector<quint32> tous_;  // listed words, in the order of discovery
+    // Listed words of each length: sort key (number or letters), place in tous_.
+    std::array<std::vector<std::pair<quint64, quint32>>, kMaxLettresAna + 1> parLongueur_;
 };
 
 // Looks the subsets up in the order they are found, through a queue: the scattered reads of
@@ -333,41 +346,24 @@ public:
         if (q.differe < 0)
             precharge(index_.bucket(q.hash));
     }
-    void etape(int e, const Recherche& q)
-    {
-        if (q.differe >= 0)
-            return;
-        const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
-        if (e == 1) {
-            if (!slot->More.empty())
-                precharge(slot->More.data());
-            if (slot->Head.size() == q.taille)
-                precharge(slot->Head.constData());
-        } else if (e == 2) {
-            for (qint32 i : slot->More)
-                precharge(&index_.poolWord(i));
-        } else {
-            for (qint32 i : slot->More)
-                if (const QString& mot = index_.poolWord(i); mot.size() == q.taille)
-                    precharge(mot.constData());
-        }
-    }
+    void etape(int, const Recherche&) {}
     void lit(const Recherche& q)
     {
         if (q.differe >= 0)
             return c_.rappelle(q);
         const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
         c_.ouvre(q);
-        if (!slot->Head.isEmpty()) {
+        if (slot->Head != 0) {
             garde(slot->Head, q);
-            for (qint32 i : slot->More)
-                garde(index_.poolWord(i), q);
+            if (slot->HasMore)
+                for (qint32 i = slot->Premier; i != 0; i = index_.suivant(i))
+                    garde(index_.AnaPool[size_t(i)], q);
         }
         c_.ferme(q);
     }
 
 private:
-    void garde(const QString& mot, const Recherche& q) { c_.examine(mot, cleTriee(mot), cleAlpha(mot), -1, q); }
+    void garde(qint32 mot, const Recherche& q) { c_.examine(quint32(mot), cleTriee(index_.octets(mot)), -1, q); }
     const AnagramIndex& index_;
     Collecte& c_;
 };
@@ -400,7 +396,7 @@ public:
         c_.ouvre(q);
         for (quint32 i = d; i < f; ++i) {
             const ClesAnagrammes::Entree& e = cles_.entrees[i];
-            c_.examine(*e.mot, e.cle, e.alpha, e.numero, q);
+            c_.examine(e.mot, e.cle, e.premier, q);
         }
         c_.ferme(q);
     }
@@ -524,7 +520,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     quint16 passe = 0;
 
     const bool parCles = cles && cles->decrit(index);
-    Collecte collecte(obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
+    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
                       parCles ? cles->entrees.size() : 0);
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);
