@@ -3,9 +3,12 @@
 #include "Bench.h"
 
 #include "data/DataCounts.h"
+#include "common/TextHelpers.h"
 #include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/GetIni.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -23,12 +26,49 @@ QString definitionsFile(const QString& given)
     return dir + u'/' + name;
 }
 
-const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS]", [](BenchContext& ctx) {
+// The plain lookup: the word's position by a scan of the whole dictionary, then one read of
+// the whole definitions file and the value of the line of its key.
+struct ValeurSimple {
+    qsizetype cle = 0;  // 1-based position, 0 when absent
+    QString valeur;
+};
+ValeurSimple lookupSimple(const ListeMots& dico, const QString& fichier, const QString& mot)
+{
+    ValeurSimple v;
+    const QByteArray cherche = mot.toUpper().toLatin1();
+    for (qsizetype i = 0; i < dico.size() && v.cle == 0; ++i)
+        if (dico.octets(i) == QByteArrayView(cherche))
+            v.cle = i + 1;
+    if (v.cle == 0)
+        return v;
+    QFile f(fichier);
+    if (!f.open(QIODevice::ReadOnly))
+        return v;
+    const QByteArray tout = f.readAll();
+    // The key's line: the key, blanks, "=" and the value, kept from the "=" on.
+    const QByteArray debut = "\n" + QByteArray::number(v.cle);
+    for (qsizetype at = tout.indexOf(debut); at >= 0; at = tout.indexOf(debut, at + 1)) {
+        qsizetype p = at + debut.size();
+        while (p < tout.size() && tout[p] == ' ')
+            ++p;
+        if (p < tout.size() && tout[p] == '=') {
+            const qsizetype fin = tout.indexOf('\n', p);
+            v.valeur = fromWindows1252(tout.mid(p, fin < 0 ? -1 : fin - p)).trimmed();
+            break;
+        }
+    }
+    return v;
+}
+
+const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS] [--plain]", [](BenchContext& ctx) {
     QString word;
     QString file;
+    bool simple = false;
     for (int i = 0; i < ctx.args.size(); ++i) {
         if (ctx.args[i] == QLatin1String("--file") && i + 1 < ctx.args.size())
             file = ctx.args[++i];
+        else if (ctx.args[i] == QLatin1String("--plain"))
+            simple = true;
         else if (word.isEmpty() && !ctx.args[i].startsWith(QLatin1String("--")))
             word = ctx.args[i];
         else
@@ -41,11 +81,26 @@ const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS]", [](Ben
     const RequeteRecherche requete{ctx.words.DicoWords, definitionsFile(file), word, DataCounts::kLongMaxDef,
                                    sautLigne, VarianteRecherche::Dictionnaire};
     ResultatRecherche r;
-    const double ms = medianMs(ctx.repeat, [&] { r = ChercheDefinition(requete); });
+    const auto cherche = [&] { r = ChercheDefinition(requete); };
+    if (simple) {
+        ValeurSimple v;
+        printAgainstPlain(ctx, cherche, [&] { v = lookupSimple(ctx.words.DicoWords, requete.fichierDef, word); }, [&] {
+            const qsizetype cle = ctx.words.DicoWords.indexOf(word.toUpper()) + 1;
+            return cle == v.cle && (cle == 0 || GetIni(requete.fichierDef, QStringLiteral("Cont"),
+                                                       QString::number(cle)) == v.valeur);
+        });
+    } else {
+        printTime(ctx, medianMs(ctx.repeat, cherche));
+    }
+    // The dictionary position alone, the first step of the lookup.
+    const QString majuscule = word.toUpper();
+    qsizetype position = -1;
+    const double positionMs = medianMs(std::max(ctx.repeat, 101), [&] { position = ctx.words.DicoWords.indexOf(majuscule); });
+    ctx.err << "position: " << position + 1 << Qt::endl;
+    ctx.err << "position_ms: " << QString::number(positionMs, 'f', 4) << Qt::endl;
     for (const QString& line : lignesAffichageDico(r, sautLigne))
         ctx.out << line << '\n';
     ctx.out.flush();
-    printTime(ctx, ms);
     return 0;
 });
 }

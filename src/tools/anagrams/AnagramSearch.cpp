@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -189,11 +190,11 @@ struct Recherche {
 // slot is read once, under the letter A, and those words are noted for the later letters.
 class Collecte {
 public:
-    // `entrees`: the number of entries of the packed keys when the words come with their
-    // entry place, else 0.
-    Collecte(const AnagramIndex& index, const QString& obligatoire, const Reserve* base, size_t numeros,
-             size_t entrees)
-        : index_(index), base_(base), plages_(numeros), vus_((entrees + 63) / 64, 0)
+    // `canons`: the words come with the number of the first stored copy of their text.
+    Collecte(const AnagramIndex& index, const QString& obligatoire, const Reserve* base, size_t numeros, bool canons)
+        : index_(index), base_(base), plages_(numeros), lettresNotees_(numeros, 0),
+          mots_((size_t(index.nombreMots()) + 64) / 64, 0), listes_(mots_.size(), 0),
+          rang_(new quint32[size_t(index.nombreMots()) + 1]), canons_(canons)
     {
         // Nothing holds a mandatory text that the code page cannot write.
         for (QChar c : obligatoire) {
@@ -215,29 +216,33 @@ public:
             plages_[size_t(q.note)].second = quint32(notes_.size());
     }
     // A word of the slot, by its number in the index, with its letters packed by cleTriee,
-    // and its entry place in the packed keys (-1 without them).
-    void examine(quint32 mot, quint64 cle, qint64 place, const Recherche& q)
+    // and the number of the first stored copy of its text (0 when unknown).
+    void examine(quint32 mot, quint64 cle, quint32 canon, const Recherche& q)
     {
         if (cle == q.triee) {
-            ajoute(mot, place, q.taille);  // the subset's own letters fit at once
+            ajoute(mot, canon, q.taille);  // the subset's own letters fit at once
         } else if (q.note < 0) {
             if (tient(cle, q.taille, *q.travail))
-                ajoute(mot, place, q.taille);
+                ajoute(mot, canon, q.taille);
         } else {
             const int x = manque(cle, q.taille, *base_);
-            if (x == -1 || x == 0)
-                ajoute(mot, place, q.taille);  // the joker stands for the A
-            else if (x > 0)
-                notes_.push_back({x, mot, place});
+            if (x == -1 || x == 0) {
+                ajoute(mot, canon, q.taille);  // the joker stands for the A
+            } else if (x > 0) {
+                notes_.push_back({x, mot, canon});
+                lettresNotees_[size_t(q.note)] |= 1u << x;
+            }
         }
     }
+    // True when words needing the letter were noted under this number.
+    bool anote(size_t note, int lettre) const { return lettresNotees_[note] >> lettre & 1; }
     // The noted words of a subset of base letters met under a later joker letter.
     void rappelle(const Recherche& q)
     {
         const auto [debut, fin] = plages_[size_t(q.differe)];
         for (quint32 i = debut; i < fin; ++i)
             if (notes_[i].lettre == q.lettre)
-                ajoute(notes_[i].mot, notes_[i].place, q.taille);
+                ajoute(notes_[i].mot, notes_[i].canon, q.taille);
     }
 
     // Each listed word becomes a string once; its list of one length shares that string.
@@ -246,38 +251,47 @@ public:
         r.LstAna.reserve(qsizetype(tous_.size()));
         for (quint32 mot : tous_)
             r.LstAna.append(index_.mot(qint32(mot)));
+        if (index_.ordonne()) {
+            // Numbers in ascending order are the words by length, then alphabetical.
+            for (size_t w = 0; w < listes_.size(); ++w)
+                for (quint64 bits = listes_[w]; bits; bits &= bits - 1) {
+                    const quint32 mot = quint32(w * 64 + size_t(__builtin_ctzll(bits)));
+                    r.Lst[size_t(index_.octets(qint32(mot)).size())].append(r.LstAna.at(rang_[mot]));
+                }
+            return;
+        }
+        std::array<std::vector<std::pair<quint64, quint32>>, kMaxLettresAna + 1> parLongueur;
+        for (size_t i = 0; i < tous_.size(); ++i) {
+            const QByteArrayView o = index_.octets(qint32(tous_[i]));
+            parLongueur[size_t(o.size())].emplace_back(cleAlpha(o), quint32(i));
+        }
         for (int k = 2; k <= kMaxLettresAna; ++k) {
-            auto& mots = parLongueur_[size_t(k)];
-            // The words of one length sort as their numbers when the index stored them in
-            // order; otherwise by their letters.
-            if (!index_.ordonne())
-                for (auto& m : mots)
-                    m.first = cleAlpha(index_.octets(qint32(m.first)));
+            auto& mots = parLongueur[size_t(k)];
             std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-            QStringList& lst = r.Lst[size_t(k)];
-            lst.reserve(qsizetype(mots.size()));
             for (const auto& m : mots)
-                lst.append(r.LstAna.at(qsizetype(m.second)));
+                r.Lst[size_t(k)].append(r.LstAna.at(qsizetype(m.second)));
         }
     }
 
 private:
-    void ajoute(quint32 mot, qint64 place, int taille)
+    static bool marque(std::vector<quint64>& bits, quint32 n)
+    {
+        quint64& mot = bits[n / 64];
+        const quint64 bit = quint64(1) << (n % 64);
+        const bool deja = mot & bit;
+        mot |= bit;
+        return !deja;
+    }
+    void ajoute(quint32 mot, quint32 canon, int)
     {
         // Listed at its first acceptance only.
-        if (place >= 0) {
-            quint64& bits = vus_[size_t(place) / 64];
-            const quint64 bit = quint64(1) << (place % 64);
-            if (bits & bit)
-                return;
-            bits |= bit;
-        } else if (!trouves_.insere(cleAlpha(index_.octets(qint32(mot))))) {
+        if (canons_ ? !marque(mots_, canon) : !trouves_.insere(cleAlpha(index_.octets(qint32(mot)))))
             return;
-        }
         if (obligatoireImpossible_)
             return;
         if (obligatoire_.isEmpty() || index_.octets(qint32(mot)).contains(QByteArrayView(obligatoire_))) {
-            parLongueur_[size_t(taille)].emplace_back(mot, quint32(tous_.size()));
+            marque(listes_, mot);
+            rang_[mot] = quint32(tous_.size());
             tous_.push_back(mot);
         }
     }
@@ -285,19 +299,21 @@ private:
     struct Note {
         int lettre;
         quint32 mot;
-        qint64 place;
+        quint32 canon;
     };
     const AnagramIndex& index_;
     QByteArray obligatoire_;
     bool obligatoireImpossible_ = false;
     const Reserve* base_;
     std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
+    std::vector<quint32> lettresNotees_;               // note number -> the letters its notes need
     std::vector<Note> notes_;
-    std::vector<quint64> vus_;  // entry places of every accepted word, listed or not
-    Deja trouves_;              // the same by the words' letters, without entry places
-    std::vector<quint32> tous_;  // listed words, in the order of discovery
-    // Listed words of each length: sort key (number or letters), place in tous_.
-    std::array<std::vector<std::pair<quint64, quint32>>, kMaxLettresAna + 1> parLongueur_;
+    std::vector<quint64> mots_;    // numbers (first copies) of every accepted word, listed or not
+    std::vector<quint64> listes_;  // numbers of the listed words
+    std::unique_ptr<quint32[]> rang_;  // number of a listed word -> its place in tous_
+    bool canons_;
+    Deja trouves_;                 // the accepted words by their letters, without first copies
+    std::vector<quint32> tous_;    // listed words, in the order of discovery
 };
 
 // Looks the subsets up in the order they are found, through a queue: the scattered reads of
@@ -321,10 +337,12 @@ public:
                 lecture_.etape(e, file_[size_t((n_ - 1 - e * kEtage) % kProfondeur)]);
     }
 
-    void termine()
+    // Reads every subset still waiting.
+    void vide()
     {
         for (qint64 i = std::max<qint64>(0, n_ - kProfondeur); i < n_; ++i)
             lecture_.lit(file_[size_t(i % kProfondeur)]);
+        n_ = 0;
     }
 
 private:
@@ -363,7 +381,7 @@ public:
     }
 
 private:
-    void garde(qint32 mot, const Recherche& q) { c_.examine(quint32(mot), cleTriee(index_.octets(mot)), -1, q); }
+    void garde(qint32 mot, const Recherche& q) { c_.examine(quint32(mot), cleTriee(index_.octets(mot)), 0, q); }
     const AnagramIndex& index_;
     Collecte& c_;
 };
@@ -396,7 +414,7 @@ public:
         c_.ouvre(q);
         for (quint32 i = d; i < f; ++i) {
             const ClesAnagrammes::Entree& e = cles_.entrees[i];
-            c_.examine(e.mot, e.cle, e.premier, q);
+            c_.examine(e.mot, e.cle, e.canon, q);
         }
         c_.ferme(q);
     }
@@ -520,8 +538,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     quint16 passe = 0;
 
     const bool parCles = cles && cles->decrit(index);
-    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
-                      parCles ? cles->entrees.size() : 0);
+    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0, parCles);
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);
     std::optional<LectureCles> lectureCles;
@@ -530,9 +547,22 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
         lectureCles.emplace(*cles, collecte);
         fileCles.emplace(*lectureCles);
     }
+    const auto cherche = [&](const Recherche& q) {
+        if (parCles)
+            fileCles->ajoute(q);
+        else
+            fileIndex.ajoute(q);
+    };
     const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
     for (int taille = n; taille >= longueurMin; --taille) {
         for (int a = 0; a < J; ++a) {
+            if (joker && a == 1) {
+                // The notes of this size are all taken before the later letters use them.
+                if (parCles)
+                    fileCles->vide();
+                else
+                    fileIndex.vide();
+            }
             ++passe;
             const Reserve* reserve = &travail[size_t(a)];
             const char16_t codeJoker = char16_t(u'A' + a);
@@ -544,6 +574,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
             // The places that hold the joker letter among the base letters.
             const int copiesJoker = copies[size_t(a)];
             const quint32 masqueLettreJoker = masqueAvant & ~((1u << (avant - copiesJoker)) - 1);
+            const size_t premiereNote = size_t(taille) * size_t(produit);
 
             for (const quint16 m : masquesTaille[size_t(taille)]) {
                 const bool avecJoker = joker && (m >> bitJoker & 1);
@@ -551,14 +582,26 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                 if (mb & empoisonne)
                     continue;
                 size_t id = numero[mb];
-                qint32 hash;
-                quint64 triee;
                 const quint32 mp = masquePlaces[mb];
                 if (avecJoker) {
                     if (nbBits(mp & masqueLettreJoker) < copiesJoker)
                         id += size_t(rang[size_t(a)]);  // the joker takes a copy the subset left
                     else
                         id += size_t(produit) * size_t(a + 1);  // one letter beyond the base letters
+                }
+                if (vus[id] == passe)
+                    continue;
+                vus[id] = passe;
+                if (joker && a > 0 && !avecJoker) {
+                    // Base letters alone: only the words noted for this letter can be new. The
+                    // same letters met again under this joker letter give nothing more.
+                    if (collecte.anote(premiereNote + id, a))
+                        cherche(Recherche{0, 0, taille, reserve, -1, qint32(premiereNote + id), a});
+                    continue;
+                }
+                qint32 hash;
+                quint64 triee;
+                if (avecJoker) {
                     const quint32 gauche = mp & masqueAvant;
                     const quint32 droite = mp & ~masqueAvant;
                     const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
@@ -569,28 +612,16 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                     hash = hashPlaces[mp];
                     triee = triPlaces[mp];
                 }
-                if (vus[id] == passe)
-                    continue;
-                vus[id] = passe;
-                Recherche q{hash, triee, taille, reserve, -1, -1, a};
-                const qint32 numeroNote = qint32(size_t(taille) * size_t(produit) + id);
-                if (joker && a == 0 && id < size_t(produit))
-                    q.note = numeroNote;
-                else if (joker && !avecJoker)
-                    q.differe = numeroNote;
-                if (q.differe < 0)
-                    ++r.lookups;
-                if (parCles)
-                    fileCles->ajoute(q);
-                else
-                    fileIndex.ajoute(q);
+                const bool note = joker && a == 0 && id < size_t(produit);
+                ++r.lookups;
+                cherche(Recherche{hash, triee, taille, reserve, note ? qint32(premiereNote + id) : -1, -1, a});
             }
         }
     }
     if (parCles)
-        fileCles->termine();
+        fileCles->vide();
     else
-        fileIndex.termine();
+        fileIndex.vide();
     collecte.remplit(r);
     return r;
 }

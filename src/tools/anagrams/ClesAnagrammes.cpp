@@ -74,15 +74,14 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
             continue;
         const quint32 d = quint32(entrees.size());
         const auto place = [&](qint32 m) {
-            const quint32 ici = quint32(entrees.size());
-            quint32 premier = ici;
-            // A word stored twice in the slot: both entries take the place of the first.
-            for (quint32 x = d; x < ici; ++x)
+            quint32 canon = quint32(m);
+            // A word stored twice in the slot: both entries take the number of the first.
+            for (quint32 x = d; x < quint32(entrees.size()); ++x)
                 if (entrees[x].cle == cles[size_t(m)] && index.octets(qint32(entrees[x].mot)) == index.octets(m)) {
-                    premier = entrees[x].premier;
+                    canon = entrees[x].canon;
                     break;
                 }
-            entrees.push_back({cles[size_t(m)], quint32(m), premier});
+            entrees.push_back({cles[size_t(m)], quint32(m), canon});
         };
         place(slot->Head);
         if (slot->HasMore)

@@ -22,7 +22,7 @@ public:
     struct Entree {
         quint64 cle;      // cleTriee of the word
         quint32 mot;      // the word's number in the index
-        quint32 premier;  // the place of the first entry of the slot with the same word
+        quint32 canon;    // the number of the slot's first word with the same text
     };
     // The words of slot h are entrees[debut[h]] up to entrees[debut[h + 1]], in slot order.
     std::vector<quint32> debut;
