@@ -61,8 +61,8 @@ public:
         return QByteArrayView(texte_.constData() + d, qsizetype(debut_[size_t(numero)] - d));
     }
     qint32 nombreMots() const { return qint32(debut_.size()) - 1; }
-    // True while the words were stored by ascending length, then byte order: their numbers
-    // then sort as the words.
+    // True while the words were stored by strictly ascending length, then byte order: their
+    // numbers then sort as the words, and no text is stored twice.
     bool ordonne() const { return ordonne_; }
     // Changes with every change of the index.
     quint64 version() const { return version_; }

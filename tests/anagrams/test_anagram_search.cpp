@@ -157,6 +157,23 @@ private slots:
         QCOMPARE(r.lookups, qsizetype(11));
     }
 
+    // An index of words out of order, one stored twice: listed once, the per-length list
+    // alphabetical all the same.
+    void motsDansLeDesordre()
+    {
+        AnagramIndex index;
+        index.IndexeAnagrammes({QStringLiteral("NICHE"), QStringLiteral("CHIEN"), QStringLiteral("NICHE"),
+                                QStringLiteral("BA")});
+        QVERIFY(!index.ordonne());
+        const ClesAnagrammes cles(index);
+        for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), &cles}) {
+            const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("CHIENAB"), 2, QString(), c);
+            QCOMPARE(r.LstAna, QString::fromLatin1("NICHE CHIEN BA").split(u' '));
+            QCOMPARE(r.Lst[5], QString::fromLatin1("CHIEN NICHE").split(u' '));
+            QCOMPARE(r.Lst[2], QStringList{QStringLiteral("BA")});
+        }
+    }
+
     void deuxJokers()
     {
         const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("A??B"), 2, QString());

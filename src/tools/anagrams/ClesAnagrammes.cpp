@@ -7,18 +7,19 @@ quint64 trie(const Char* p, qsizetype n)
 {
     if (n <= 0 || n > 12)
         return 0;
-    int comptes[26] = {};
+    unsigned rangs[12];
     for (qsizetype i = 0; i < n; ++i) {
         const unsigned l = unsigned(p[i]) - unsigned('A');
         if (l > 25)
             return 0;
-        ++comptes[l];
+        qsizetype j = i;  // insertion sort: the words are short
+        for (; j > 0 && rangs[j - 1] > l; --j)
+            rangs[j] = rangs[j - 1];
+        rangs[j] = l;
     }
     quint64 cle = 0;
-    int j = 0;
-    for (int l = 0; l < 26; ++l)
-        for (int k = 0; k < comptes[l]; ++k, ++j)
-            cle |= quint64(l + 1) << (5 * j);
+    for (qsizetype j = n - 1; j >= 0; --j)
+        cle = (cle << 5) | (rangs[j] + 1);
     return cle;
 }
 
@@ -76,7 +77,7 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
         const auto place = [&](qint32 m) {
             quint32 canon = quint32(m);
             // A word stored twice in the slot: both entries take the number of the first.
-            for (quint32 x = d; x < quint32(entrees.size()); ++x)
+            for (quint32 x = d; !index.ordonne() && x < quint32(entrees.size()); ++x)
                 if (entrees[x].cle == cles[size_t(m)] && index.octets(qint32(entrees[x].mot)) == index.octets(m)) {
                     canon = entrees[x].canon;
                     break;
