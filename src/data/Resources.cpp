@@ -22,7 +22,9 @@ QStringList ChargeRessource(const QString& type, int id)
 
 ListeMots ChargeListeMots(const QString& type, int id)
 {
-    return ListeMots::depuisOctets(octetsRessource(type, id));
+    ListeMots l = ListeMots::depuisOctets(octetsRessource(type, id));
+    releaseEmbeddedFile(type.toLatin1().constData());  // the list holds its own copy
+    return l;
 }
 
 void ChargeDico(WordData& data)
@@ -40,6 +42,8 @@ void ChargeLettreSyno(WordData& data, QChar letter)
     const int rank = letter.toUpper().unicode() - u'A';
     if (rank < 0 || rank >= 26)
         throw RuntimeError::subscriptOutOfRange();
-    data.LignesSyno = ChargeRessource(QStringLiteral("SYNONY") + QChar(u'A' + rank), 101 + rank);
+    const QString type = QStringLiteral("SYNONY") + QChar(u'A' + rank);
+    data.LignesSyno = ChargeRessource(type, 101 + rank);
     fillSynonymLetter(data, rank, data.LignesSyno);
+    releaseEmbeddedFile(type.toLatin1().constData());  // the records are copies
 }
