@@ -402,8 +402,11 @@ public:
         if (e != 1 || q.differe >= 0)
             return;
         const quint32 d = cles_.debut[size_t(q.hash)];
-        if (d < cles_.debut[size_t(q.hash) + 1])
+        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        if (d < f) {
             precharge(&cles_.entrees[d]);
+            precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
+        }
     }
     void lit(const Recherche& q)
     {
