@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <algorithm>
 #include <QFileInfo>
 
 namespace {
@@ -26,8 +27,8 @@ QString definitionsFile(const QString& given)
     return dir + u'/' + name;
 }
 
-// The plain lookup: the word's position by a scan of the whole dictionary, then one read of
-// the whole definitions file and the value of the line of its key.
+// The plain lookup: the word's position by a scan of the dictionary's words of its length,
+// then one read of the whole definitions file and the value of the line of its key.
 struct ValeurSimple {
     qsizetype cle = 0;  // 1-based position, 0 when absent
     QString valeur;
@@ -36,15 +37,21 @@ ValeurSimple lookupSimple(const ListeMots& dico, const QString& fichier, const Q
 {
     ValeurSimple v;
     const QByteArray cherche = mot.toUpper().toLatin1();
-    for (qsizetype i = 0; i < dico.size() && v.cle == 0; ++i)
-        if (dico.octets(i) == QByteArrayView(cherche))
-            v.cle = i + 1;
+    const ListeMots::Bloc b = dico.bloc(int(cherche.size()));
+    for (qsizetype k = 0; k < b.nombre && v.cle == 0; ++k)
+        if (QByteArrayView(b.debut + k * b.longueur, b.longueur) == QByteArrayView(cherche))
+            v.cle = dico.position(b.premier + k) + 1;
     if (v.cle == 0)
         return v;
+    // One read of the whole file, into a buffer kept from one run to the next.
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly))
         return v;
-    const QByteArray tout = f.readAll();
+    static QByteArray tampon;
+    if (tampon.size() < f.size())
+        tampon.resize(f.size());
+    const qint64 lu = f.read(tampon.data(), f.size());
+    const QByteArrayView tout(tampon.constData(), qsizetype(std::max<qint64>(lu, 0)));
     // The key's line: the key, blanks, "=" and the value, kept from the "=" on.
     const QByteArray debut = "\n" + QByteArray::number(v.cle);
     for (qsizetype at = tout.indexOf(debut); at >= 0; at = tout.indexOf(debut, at + 1)) {
@@ -53,7 +60,8 @@ ValeurSimple lookupSimple(const ListeMots& dico, const QString& fichier, const Q
             ++p;
         if (p < tout.size() && tout[p] == '=') {
             const qsizetype fin = tout.indexOf('\n', p);
-            v.valeur = fromWindows1252(tout.mid(p, fin < 0 ? -1 : fin - p)).trimmed();
+            const QByteArrayView ligne = fin < 0 ? tout.sliced(p) : tout.sliced(p, fin - p);
+            v.valeur = fromWindows1252(ligne.data(), ligne.size()).trimmed();
             break;
         }
     }
