@@ -2,8 +2,8 @@
 # Installs the Debian packages Lexiparc needs to build, test and run, when any is missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
-      fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth xdg-utils
-      clang libclang-rt-14-dev)
+      qt6-translations-l10n fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth xdg-utils
+      libglib2.0-dev clang libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

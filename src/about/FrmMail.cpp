@@ -70,6 +70,8 @@ FrmMail::FrmMail(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Framele
     TxtRem->setObjectName(QStringLiteral("TxtRem"));
     TxtRem->setGeometry(185, 160, 265, 120);
     TxtRem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A text box of several lines, not one of tabulations: Tab goes on to the next control.
+    TxtRem->setTabChangesFocus(true);
     TxtAdresse = boite(this, "TxtAdresse", QRect(185, 288, 265, 22));
     TxtAdresse->setText(QString::fromLatin1(kAdresseContact));
     TxtAdresse->setReadOnly(true);

@@ -53,8 +53,7 @@ Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
 
     LblVer = label(this, "LblVer", QRect(136, 28, 290, 22));
     LblVer->setFont(QFont(QStringLiteral("Liberation Sans"), 11, QFont::Bold));
-    LblMotDef = label(this, "LblMotDef", QRect(136, 56, 290, 40));
-    LblMotDef->setWordWrap(true);
+    LblMotDef = label(this, "LblMotDef", QRect(136, 56, 304, 22));
     Lbl = label(this, "Lbl", QRect(0, 124, 450, 22),
                 QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés, synonymes."));
     Lbl->setAlignment(Qt::AlignCenter);
@@ -122,7 +121,7 @@ void Frm02Charge::Form_Load()
     CptTempo = 0;
     LblInf->clear();
     ImgLogo->setPixmap(ImgL->pixmap());
-    LblMotDef->setText(texteMotsDefinitions(m.NbMots, m.NbDefinitions));
+    texteAjuste(LblMotDef, texteMotsDefinitions(m.NbMots, m.NbDefinitions), LblMotDef->font());
     LblVer->setText(QStringLiteral("Version ") + m.VersionProg);
     ctx_.platform.setPointer(this, Platform::Hourglass);
     Tim1a9->start(10);

@@ -2,6 +2,7 @@
 #include "app/MDI.h"
 
 #include "common/Colors.h"
+#include "common/TextHelpers.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -29,6 +30,12 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
     PicCmd->setAutoFillBackground(true);
     zone_ = new QMdiArea(central);
     zone_->setObjectName(QStringLiteral("ZoneFenetres"));
+    // A child window reaching past the client area can be scrolled into view.
+    zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A child window that closes hands the activation to the one active before it, which
+    // comes to the front, rather than to the next one in order of creation.
+    zone_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     layout->addWidget(PicCmd);
     layout->addWidget(zone_, 1);
     setCentralWidget(central);
@@ -36,7 +43,10 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
     CmdMotsCroix = ajouteBouton("CmdMotsCroix", 0, QStringLiteral("Mots croisés"), QStringLiteral("motscroises"));
     CmdAp = ajouteBouton("CmdAp", 600, QStringLiteral("Mots approchants"), QStringLiteral("approchants"));
     CmdTLMP = ajouteBouton("CmdTLMP", 1200, QStringLiteral("Anagrammes-Tous les mots possibles"), QStringLiteral("anagrammes"));
-    CmdDico = ajouteBouton("CmdDico", 1800, QStringLiteral("Le dictionnaire 510 000 mots"), QStringLiteral("dictionnaire"));
+    // The tip quotes the size of the shipped word list.
+    CmdDico = ajouteBouton("CmdDico", 1800,
+                           QStringLiteral("Le dictionnaire ") + nombreEnGroupes(ctx_.module.NbMots) + QStringLiteral(" mots"),
+                           QStringLiteral("dictionnaire"));
     CmdSyno = ajouteBouton("CmdSyno", 2400, QStringLiteral("Les synonymes"), QStringLiteral("synonymes"));
     CmdScrabble = ajouteBouton("CmdScrabble", 3000, QStringLiteral("Mots admis au jeu de scrabble"), QStringLiteral("scrabble"));
     CmdCodPos = ajouteBouton("CmdCodPos", 3600, QStringLiteral("Codes postaux et villes"), QStringLiteral("codespostaux"));
@@ -151,13 +161,22 @@ QWidget* MDI::OuvreOutil(const Fabrique& fabrique)
     QWidget* w = fabrique.create(ctx_);
     if (!w)
         return nullptr;
+    ouvertes_[&fabrique] = w;
+    ajouteFenetre(w);
+    return w;
+}
+
+QMdiSubWindow* MDI::ajouteFenetre(QWidget* w)
+{
     const QPoint pos = w->pos();
     QMdiSubWindow* sub = zone_->addSubWindow(w, w->windowFlags() & Qt::FramelessWindowHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    // A window whose content has a fixed size cannot be maximised.
+    if (w->minimumSize() == w->maximumSize())
+        sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
     sub->move(pos);
-    ouvertes_[&fabrique] = w;
     sub->show();
-    return w;
+    return sub;
 }
 
 bool MDI::DemandeQuitter()

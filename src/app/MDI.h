@@ -25,6 +25,8 @@ public:
     // Opens a window of the tool bar, or gives the focus to it when it is already shown.
     // Returns the window (null when this build has none).
     QWidget* OuvreOutil(const Fabrique& fabrique);
+    // Shows a window as a child window of the frame, where the window placed itself.
+    QMdiSubWindow* ajouteFenetre(QWidget* window);
     // The window of a button if it is open.
     QWidget* fenetre(const Fabrique& fabrique) const;
 

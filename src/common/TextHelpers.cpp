@@ -40,6 +40,15 @@ QString sChangeCaractere(const QString& texte, const QString& cherche, const QSt
     return out;
 }
 
+QString nombreEnGroupes(qint64 n)
+{
+    QString s = QString::number(n);
+    const qsizetype premier = s.startsWith(u'-') ? 1 : 0;
+    for (qsizetype i = s.size() - 3; i > premier; i -= 3)
+        s.insert(i, u' ');
+    return s;
+}
+
 namespace {
 // Code points of the bytes 0x80 to 0x9F; the five undefined bytes keep their own value.
 constexpr char16_t k1252High[32] = {

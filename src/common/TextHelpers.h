@@ -15,6 +15,10 @@ inline QString ChangeEspaceTiret(const QString& texte, const QString& cherche, c
     return sChangeCaractere(texte, cherche, remplace);
 }
 
+// A number with its digits grouped by three from the right, the groups separated by a
+// blank: "406 146".
+QString nombreEnGroupes(qint64 n);
+
 // Windows-1252 bytes to text, one character per byte (undefined bytes map to the same code point).
 QString fromWindows1252(const char* data, qsizetype size);
 QString fromWindows1252(const QByteArray& bytes);

@@ -4,16 +4,17 @@
 #include "common/AppContext.h"
 #include "common/Colors.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QWidget>
+#include <algorithm>
 
-namespace {
 QWidget* frameOf(QWidget* w)
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         return sub;
     return w;
-}
 }
 
 void placeFenetre(QWidget* window, int leftTwips, int topTwips)
@@ -26,6 +27,24 @@ void fermeFenetre(QWidget* window)
 {
     if (window)
         frameOf(window)->close();
+}
+
+void texteAjuste(QLabel* label, const QString& texte, const QFont& police)
+{
+    const int place = label->contentsRect().width() - 2 * label->margin();
+    auto largeur = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(texte); };
+    QFont f = police;
+    const int pleine = largeur(f);
+    if (pleine > place && place > 0) {
+        constexpr int kEtroitMin = 50;
+        f.setStretch(std::max(kEtroitMin, 100 * place / pleine));
+        while (largeur(f) > place && f.stretch() > kEtroitMin)
+            f.setStretch(f.stretch() - 1);
+        while (largeur(f) > place && f.pointSizeF() > 4)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    label->setFont(f);
+    label->setText(texte);
 }
 
 void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,

@@ -1,8 +1,13 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+class QFont;
+class QLabel;
+class QString;
 class QWidget;
 
+// The window itself, or the child window of the main frame that holds it.
+QWidget* frameOf(QWidget* w);
 // Places a window (or the frame of the child window that holds it) at a position in twips.
 void placeFenetre(QWidget* window, int leftTwips, int topTwips);
 // Closes a window, or the child window of the main frame that holds it.
@@ -11,6 +16,10 @@ void fermeFenetre(QWidget* window);
 // height divided by `divisor` less `offsetTwips`.
 void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
                    int offsetTwips = 0);
+
+// Shows a text whole on one line of a label of fixed size: in `police` when it fits, otherwise
+// in `police` narrowed just enough (and, past half its width, made smaller).
+void texteAjuste(QLabel* label, const QString& texte, const QFont& police);
 
 struct AppContext;
 

@@ -33,9 +33,12 @@ public:
 
     // Opens a URL (web page or mailto:) with the desktop's default handler.
     virtual bool openUrl(const QString& url) = 0;
-    // Starts a program with arguments, detached.
+    // Starts a program with arguments, detached. The program may be a desktop entry (a path
+    // ending in ".desktop", as findExecutable gives): it is started by its Exec line, the
+    // arguments being the addresses it opens. False when it cannot be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
-    // The program associated with a file (by its type); empty when none is found.
+    // The program associated with a file (by its type): the desktop entry of the type's
+    // default application, or a program's path; empty when none is found.
     virtual QString findExecutable(const QString& file) = 0;
 
     virtual void clearClipboard() = 0;

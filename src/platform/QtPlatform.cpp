@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "platform/QtPlatform.h"
 
+#include "platform/DesktopApps.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -9,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -21,11 +24,23 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
 #include <cstdlib>
+
+bool installQtFrenchTexts(QCoreApplication& app, const QString& folder)
+{
+    auto* translator = new QTranslator(&app);
+    const QString dir = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+    if (!translator->load(QStringLiteral("qtbase_fr"), dir)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -95,25 +110,9 @@ bool QtPlatform::openUrl(const QString& url)
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
 {
+    if (program.endsWith(QLatin1String(".desktop")))
+        return desktopapps::launch(program, arguments);
     return QProcess::startDetached(program, arguments);
-}
-
-namespace {
-// The Exec program of a desktop entry found in the XDG application folders.
-QString desktopEntryProgram(const QString& entry)
-{
-    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    if (path.isEmpty())
-        return {};
-    QSettings desktop(path, QSettings::IniFormat);
-    const QString exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString();
-    const QStringList parts = QProcess::splitCommand(exec);
-    if (parts.isEmpty())
-        return {};
-    return QStandardPaths::findExecutable(parts.first()).isEmpty()
-               ? (QFileInfo(parts.first()).isExecutable() ? parts.first() : QString())
-               : QStandardPaths::findExecutable(parts.first());
-}
 }
 
 QString QtPlatform::findExecutable(const QString& file)
@@ -121,16 +120,9 @@ QString QtPlatform::findExecutable(const QString& file)
     if (!QFileInfo::exists(file))
         return {};
     const QString mime = QMimeDatabase().mimeTypeForFile(file).name();
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime});
-    if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0) {
-        const QString entry = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
-        if (!entry.isEmpty()) {
-            const QString program = desktopEntryProgram(entry);
-            if (!program.isEmpty())
-                return program;
-        }
-    }
+    const QString application = desktopapps::defaultApplication(mime);
+    if (!application.isEmpty())
+        return application;
     if (mime == QLatin1String("text/html")) {
         for (const char* name : {"x-www-browser", "sensible-browser", "xdg-open"}) {
             const QString p = QStandardPaths::findExecutable(QString::fromLatin1(name));

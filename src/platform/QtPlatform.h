@@ -7,10 +7,17 @@
 #include <memory>
 #include <random>
 
+class QCoreApplication;
 class QSettings;
 
+// Installs Qt's own French texts (standard buttons, colour dialog, context menus) whatever
+// the user's locale, from the catalogue "qtbase_fr" of `folder` (Qt's translations folder
+// when empty). Returns false, and leaves Qt's English texts, when the catalogue is missing.
+bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
+
 // The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
-// QDesktopServices, QClipboard, a lock file for the single instance, QWindow's system move.
+// QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
+// instance, QWindow's system move.
 class QtPlatform : public Platform {
 public:
     QtPlatform();

@@ -6,6 +6,7 @@
 #include "app/MDI.h"
 #include "common/Colors.h"
 #include "platform/FakePlatform.h"
+#include "tools/postcodes/Frm14CD.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -183,6 +184,20 @@ private slots:
         QCOMPARE(platform_.openedUrls.size(), 1);
     }
 
+    // The message text takes several lines; Tab leaves it rather than typing a tabulation.
+    void tabLeavesTheMessageText()
+    {
+        FrmMail* f = mail();
+        QTRY_VERIFY(f->isVisible());
+        f->TxtRem->setFocus();
+        QTest::keyClicks(f->TxtRem, QStringLiteral("un"));
+        QTest::keyClick(f->TxtRem, Qt::Key_Return);
+        QTest::keyClicks(f->TxtRem, QStringLiteral("deux"));
+        QTest::keyClick(f->TxtRem, Qt::Key_Tab);
+        QCOMPARE(f->TxtRem->toPlainText(), QStringLiteral("un\ndeux"));
+        QVERIFY(!f->TxtRem->hasFocus());
+    }
+
     void cancelCloses()
     {
         QPointer<FrmMail> f = mail();
@@ -239,6 +254,43 @@ private slots:
         QCOMPARE(f->TxtObj->text(), QString());
         QCOMPARE(mdi_->zone()->subWindowList().size(), 2);
         QVERIFY(mdi_->fenetre(FabriqueFrm20About));
+    }
+
+    // Closing the contact form, by its cancel button or after sending, brings back to the
+    // front the about box that opened it, not the window behind them.
+    void aboutBoxInFrontAfterContact_data()
+    {
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("sent") << true;
+    }
+    void aboutBoxInFrontAfterContact()
+    {
+        QFETCH(bool, sent);
+        QVERIFY(QTest::qWaitForWindowActive(mdi_.get()));
+        mdi_->CmdCodPos->click();
+        QWidget* behind = mdi_->fenetre(FabriqueFrm14CD);
+        QVERIFY(behind);
+        mdi_->CmdAbout->click();
+        auto* a = qobject_cast<Frm20About*>(mdi_->fenetre(FabriqueFrm20About));
+        QVERIFY(a);
+        a->CmdContact->click();
+        QPointer<FrmMail> f = qobject_cast<FrmMail*>(mdi_->fenetre(FabriqueFrmMail));
+        QVERIFY(f);
+        QTRY_VERIFY(!f->TimDeb->isActive());
+        if (sent) {
+            fill(f, QStringLiteral("Dupont"), QStringLiteral("Jean"), QStringLiteral("texte"));
+            f->CmdMail->click();
+            QVERIFY(f->TimEnd->isActive());
+            f->TimEnd->stop();
+            f->TimEnd_Timer();
+        } else {
+            f->CmdAnnule->click();
+        }
+        QTRY_VERIFY(f.isNull());
+        QTRY_COMPARE(mdi_->zone()->activeSubWindow(), a->parentWidget());
+        QCOMPARE(mdi_->zone()->subWindowList(QMdiArea::StackingOrder).last(), a->parentWidget());
+        QVERIFY(a->isAncestorOf(QApplication::focusWidget()));
     }
 
     void escapeCloses()

@@ -4,6 +4,7 @@
 #include "common/AppContext.h"
 #include "common/Colors.h"
 #include "data/Records.h"
+#include "data/Resources.h"
 #include "platform/FakePlatform.h"
 #include "tools/anagrams/Frm11Ana.h"
 
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QtTest>
 #include <memory>
 
@@ -34,6 +37,17 @@ QStringList items(const QComboBox* c)
 }
 QColor fond(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor fondListe(const QListWidget* l) { return l->palette().color(QPalette::Base); }
+// The darkest grey level drawn in a widget: its text shows when it is well below the
+// background's.
+int plusSombre(QWidget* w)
+{
+    const QImage image = w->grab().toImage();
+    int sombre = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sombre = std::min(sombre, qGray(image.pixel(x, y)));
+    return sombre;
+}
 }
 
 class TestFrm11Ana : public QObject {
@@ -173,6 +187,8 @@ private slots:
         QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
         QCOMPARE(fondListe(w->Lst[5]), colorFromNumber(0xFFFFFF));
         QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        QVERIFY(!w->LblInfo->isEnabled());
+        QCOMPARE_LT(plusSombre(w->LblInfo), 0x60);  // the status reads dark on the grey window
         QTRY_VERIFY(w->isEnabled());
 
         QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC").split(u' '));
@@ -202,6 +218,43 @@ private slots:
         w->Cbo1->setEditText(QStringLiteral("3"));
         cherche();
         QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCB").split(u' '));
+    }
+
+    // Every word of the shipped list shows whole in the list of its length, even beside the
+    // list's scroll bar.
+    void colonnesAssezLarges()
+    {
+        const QStringList liste = ChargeRessource(QStringLiteral("ANA"), 99);
+        QVERIFY(!liste.isEmpty());
+        ouvre();
+        // The narrowest and the widest word of each length.
+        std::array<QString, 13> etroit, large;
+        std::array<int, 13> largeur{}, etroitesse{};
+        etroitesse.fill(INT_MAX);
+        for (const QString& mot : liste) {
+            const auto k = size_t(mot.size());
+            QVERIFY2(k >= 2 && k <= 12, qPrintable(mot));
+            const int l = QFontMetrics(w->Lst[k]->font()).horizontalAdvance(mot);
+            if (l > largeur[k]) {
+                largeur[k] = l;
+                large[k] = mot;
+            }
+            if (l < etroitesse[k]) {
+                etroitesse[k] = l;
+                etroit[k] = mot;
+            }
+        }
+        const int marges = 2 * (w->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w.get()) + 1);
+        for (size_t k = 2; k <= 12; ++k) {
+            QListWidget* l = w->Lst[k];
+            l->addItem(etroit[k]);
+            for (int i = 0; i < 100; ++i)
+                l->addItem(large[k]);
+            QTRY_VERIFY(l->verticalScrollBar()->isVisible());
+            const QRect r = l->visualItemRect(l->item(1));
+            QVERIFY2(largeur[k] + marges <= r.width() && r.right() < l->viewport()->width(), qPrintable(large[k]));
+            QVERIFY(l->geometry().right() < w->width());
+        }
     }
 
     void blancsSeulement()
@@ -295,22 +348,28 @@ private slots:
     }
 
     // The option on and no data loaded at start: the window loads the shipped list and builds
-    // the index itself; the search waits for it.
+    // the index itself, one timer step after the other; the search waits for it.
     void chargementALaDemande()
     {
         w = std::make_unique<Frm11Ana>(*ctx);
         w->show();
-        QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
-        QTRY_VERIFY(w->TimAna->isActive() || w->TimAnaBis->isActive() || words->Anagrammes.built());
+        // The steps are run by hand so that each state between them is seen in every run.
+        w->TimLoad_Timer();
         QCOMPARE(words->AnaLoaded, std::uint8_t(1));
-        if (!words->Anagrammes.built()) {
-            QVERIFY(w->LblWait->isVisible());
-            QVERIFY(!w->CmdCh->isEnabled());
-            QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);
-        QVERIFY(words->Anagrammes.built());
+        QVERIFY(w->TimAna->isActive());
+        QVERIFY(w->LblWait->isVisible());
+        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
+        QVERIFY(!w->CmdCh->isEnabled());
+        w->TimAna_Timer();
         QVERIFY(!words->AnaWords.isEmpty());
+        QVERIFY(!words->Anagrammes.built());
+        QVERIFY(w->TimAnaBis->isActive());
+        QVERIFY(w->LblWait->isVisible());
+        QVERIFY(!w->CmdCh->isEnabled());
+        QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
+        QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);  // the last step runs by itself
+        QVERIFY(words->Anagrammes.built());
         QVERIFY(w->CmdCh->isEnabled());
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
         QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
@@ -326,6 +385,35 @@ private slots:
         QVERIFY(w->LblWait->isHidden());
         QCOMPARE(words->AnaWords.constData(), avant);
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
+    }
+
+    // A window closed while it loads the data does not leave the data missing for the rest of
+    // the run: the next window loads it.
+    void fermeturePendantLeChargement_data()
+    {
+        QTest::addColumn<bool>("listeLue");
+        QTest::newRow("before the list is read") << false;
+        QTest::newRow("before the index is built") << true;
+    }
+    void fermeturePendantLeChargement()
+    {
+        QFETCH(bool, listeLue);
+        w = std::make_unique<Frm11Ana>(*ctx);
+        w->TimLoad_Timer();
+        if (listeLue)
+            w->TimAna_Timer();
+        w.reset();
+        QCOMPARE(words->AnaLoaded, std::uint8_t(0));
+        QVERIFY(!words->Anagrammes.built());
+
+        ouvre(false);
+        QCOMPARE(words->AnaLoaded, std::uint8_t(1));
+        QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);
+        QVERIFY(words->Anagrammes.built());
+        QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
+        cherche();
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(items(w->LstAna).contains(QStringLiteral("CHIEN")));
     }
 
     void methodesPubliques()

@@ -105,6 +105,30 @@ private slots:
         QCOMPARE(f->findChild<QLabel*>(QStringLiteral("LblChargement_1")), f->LblChargement[1]);
     }
 
+    // The counts stay on one line inside the window, however many digits they have.
+    void countsOnOneLine_data()
+    {
+        QTest::addColumn<int>("mots");
+        QTest::addColumn<int>("definitions");
+        QTest::newRow("shipped") << DataCounts::kNbMots << DataCounts::kNbDefinitions;
+        QTest::newRow("largest") << 2147483647 << 2147483647;
+    }
+    void countsOnOneLine()
+    {
+        QFETCH(int, mots);
+        QFETCH(int, definitions);
+        module_.NbMots = mots;
+        module_.NbDefinitions = definitions;
+        std::unique_ptr<Frm02Charge> f(stepped());
+        const QLabel* l = f->LblMotDef;
+        QCOMPARE(l->text(), texteMotsDefinitions(mots, definitions));
+        QVERIFY(!l->wordWrap());
+        QVERIFY(QRect(QPoint(), f->size()).contains(l->geometry()));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                 qPrintable(QString::number(l->fontMetrics().horizontalAdvance(l->text()))));
+        QVERIFY(l->fontMetrics().height() <= l->contentsRect().height());
+    }
+
     // Both options on, step by step: texts, percentages, intervals, flags before the work.
     void stepsOneByOne()
     {

@@ -5,12 +5,14 @@
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
+#include "data/DataCounts.h"
 #include "platform/FakePlatform.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,6 +31,44 @@ QWidget* outilEssai(AppContext& c)
 }
 const Fabrique kOutils[7] = {{outilEssai}, {outilEssai}, {outilEssai}, {outilEssai},
                              {outilEssai}, {outilEssai}, {outilEssai}};
+
+// The windows of the tool bar; all but the about box open at the cascade position.
+const std::pair<const char*, const Fabrique*> kFenetres[] = {
+    {"Frm10Dico", &FabriqueFrm10Dico},         {"Frm15Scrabble", &FabriqueFrm15Scrabble},
+    {"Frm11Ana", &FabriqueFrm11Ana},           {"Frm13MotCroix", &FabriqueFrm13MotCroix},
+    {"Frm12Syno", &FabriqueFrm12Syno},         {"Frm16Approchant", &FabriqueFrm16Approchant},
+    {"Frm14CD", &FabriqueFrm14CD},             {"Frm04Options", &FabriqueFrm04Options},
+    {"Frm20About", &FabriqueFrm20About},
+};
+
+// The part of a control that its parents let show, in the coordinates of `window`; empty
+// for a control kept out of sight on purpose.
+QRect partShown(QWidget* control, QWidget* window)
+{
+    QRect r(control->mapTo(window, QPoint()), control->size());
+    for (QWidget* p = control->parentWidget(); p && p != window; p = p->parentWidget())
+        r &= QRect(p->mapTo(window, QPoint()), p->size());
+    return r & window->rect();
+}
+
+// Scrolls the client area as far as its scroll bars go to show `r` (in the coordinates of
+// `window`); true when it then lies wholly in sight.
+bool scrollIntoView(QMdiArea* area, QWidget* window, const QRect& r)
+{
+    QWidget* view = area->viewport();
+    const auto inView = [&] { return QRect(window->mapTo(view, r.topLeft()), r.size()); };
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+        const bool h = bar == area->horizontalScrollBar();
+        const int length = h ? view->width() : view->height();
+        const auto near = [&] { return h ? inView().left() : inView().top(); };
+        const auto far = [&] { return h ? inView().right() : inView().bottom(); };
+        if (far() >= length)
+            bar->setValue(bar->value() + far() - length + 1);
+        if (near() < 0)
+            bar->setValue(bar->value() + near());
+    }
+    return view->rect().contains(inView());
+}
 }
 
 class TestMDI : public QObject {
@@ -41,11 +81,20 @@ class TestMDI : public QObject {
 
     QPoint placeOf(QWidget* w) const { return qobject_cast<QMdiSubWindow*>(w->parentWidget())->pos(); }
     static QPoint twips(int t) { return QPoint(twipsToPixels(t), twipsToPixels(t)); }
+    // The real windows open without their data: it counts as loaded.
+    void realWindows()
+    {
+        initialiseModule(module_, QStringLiteral(LEXIPARC_SOURCE_DIR "/resources"), QStringLiteral("1.20"));
+        words_.AnaLoaded = 1;
+        words_.SynoLoaded = 1;
+    }
 
 private slots:
     void init()
     {
         module_ = Module{};
+        words_ = WordData{};
+        initialiseModule(module_, QString(), QString());
         module_.MsgTitre = QStringLiteral("Lexiparc");
         module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
         module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
@@ -66,7 +115,9 @@ private slots:
         QTest::newRow("CmdMotsCroix") << "CmdMotsCroix" << 0 << "Mots croisés";
         QTest::newRow("CmdAp") << "CmdAp" << 600 << "Mots approchants";
         QTest::newRow("CmdTLMP") << "CmdTLMP" << 1200 << "Anagrammes-Tous les mots possibles";
-        QTest::newRow("CmdDico") << "CmdDico" << 1800 << "Le dictionnaire 510 000 mots";
+        // The shipped word count, its digits grouped by three with blanks.
+        const QString nbMots = QLocale(QLocale::English).toString(qint64(DataCounts::kNbMots)).replace(u',', u' ');
+        QTest::newRow("CmdDico") << "CmdDico" << 1800 << QStringLiteral("Le dictionnaire %1 mots").arg(nbMots);
         QTest::newRow("CmdSyno") << "CmdSyno" << 2400 << "Les synonymes";
         QTest::newRow("CmdScrabble") << "CmdScrabble" << 3000 << "Mots admis au jeu de scrabble";
         QTest::newRow("CmdCodPos") << "CmdCodPos" << 3600 << "Codes postaux et villes";
@@ -168,6 +219,82 @@ private slots:
         QCOMPARE(mdi_->zone()->subWindowList().size(), 2);
         QCOMPARE(created, 2);
         QCOMPARE(module_.PosGauche, 1200);
+    }
+
+    // Every control of every window, and the corners of its frame with the close box, can be
+    // scrolled into view in a frame of its design size, at every place of the cascade.
+    void everyControlReachable_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<int>("place");
+        for (int w = 0; w < int(std::size(kFenetres)); ++w) {
+            const bool cascade = QByteArray(kFenetres[w].first) != "Frm20About";
+            for (int place = 600; place <= (cascade ? 3600 : 600); place += 600)
+                QTest::addRow("%s at %d", kFenetres[w].first, place) << w << place;
+        }
+    }
+    void everyControlReachable()
+    {
+        QFETCH(int, window);
+        QFETCH(int, place);
+        realWindows();
+        mdi_.reset();
+        mdi_ = std::make_unique<MDI>(ctx_);
+        mdi_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mdi_.get()));
+        module_.PosGauche = module_.PosHaut = qint16(place - 600);
+
+        QWidget* w = mdi_->OuvreOutil(*kFenetres[window].second);
+        QVERIFY(w);
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        if (kFenetres[window].first != QByteArray("Frm20About"))
+            QCOMPARE(sub->pos(), twips(place));
+        QCoreApplication::processEvents();
+
+        const int corner = 16;
+        const QList<QRect> corners{QRect(0, 0, corner, corner), QRect(sub->width() - corner, 0, corner, corner),
+                                   QRect(0, sub->height() - corner, corner, corner),
+                                   QRect(sub->width() - corner, sub->height() - corner, corner, corner)};
+        for (const QRect& r : corners)
+            QVERIFY2(scrollIntoView(mdi_->zone(), sub, r), qPrintable(QStringLiteral("corner %1,%2").arg(r.x()).arg(r.y())));
+        int controls = 0;
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            const QRect shown = partShown(c, w);
+            if (!c->isVisibleTo(w) || shown.isEmpty())
+                continue;
+            ++controls;
+            QVERIFY2(scrollIntoView(mdi_->zone(), w, shown), qPrintable(c->objectName() + u' ' + c->metaObject()->className()));
+        }
+        QVERIFY(controls > 0);
+    }
+
+    // A window of fixed size offers no maximise button (nor does its caption's double click
+    // or menu maximise it); a window that can grow keeps the button.
+    void maximiseButton_data()
+    {
+        QTest::addColumn<int>("window");
+        for (int w = 0; w < int(std::size(kFenetres)); ++w)
+            QTest::newRow(kFenetres[w].first) << w;
+        QTest::newRow("a window that can grow") << -1;
+    }
+    void maximiseButton()
+    {
+        QFETCH(int, window);
+        realWindows();
+        const Fabrique grows{[](AppContext&) {
+            auto* w = new QWidget;
+            w->setMinimumSize(300, 200);
+            return w;
+        }};
+        QWidget* w = mdi_->OuvreOutil(window < 0 ? grows : *kFenetres[window].second);
+        QVERIFY(w);
+        auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+        const bool fixed = window >= 0;
+        QCOMPARE(w->minimumSize() == w->maximumSize(), fixed);
+        QCOMPARE(bool(sub->windowFlags() & Qt::WindowMaximizeButtonHint), !fixed);
+        // The caption keeps its other buttons.
+        QVERIFY(sub->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(sub->windowFlags() & Qt::WindowCloseButtonHint);
     }
 
     void missingWindowDisablesItsButton()

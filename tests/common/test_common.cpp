@@ -56,6 +56,24 @@ private slots:
         QCOMPARE(sChangeCaractere(text, from, to), out);
     }
 
+    void groups_data()
+    {
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << qint64(0) << "0";
+        QTest::newRow("three digits") << qint64(999) << "999";
+        QTest::newRow("four digits") << qint64(1000) << "1 000";
+        QTest::newRow("six digits") << qint64(406146) << "406 146";
+        QTest::newRow("seven digits") << qint64(1234567) << "1 234 567";
+        QTest::newRow("negative") << qint64(-510000) << "-510 000";
+    }
+    void groups()
+    {
+        QFETCH(qint64, n);
+        QFETCH(QString, text);
+        QCOMPARE(nombreEnGroupes(n), text);
+    }
+
     void windows1252()
     {
         const QByteArray bytes("\x80\x92\x9c\xa7\xa3\xe9\x81", 7);

@@ -329,6 +329,62 @@ private slots:
         QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
         QCOMPARE(platform_->clipboardClears, 2);
         QCOMPARE(platform_->messages.size(), 1);
+
+        // A click on the word already selected copies it again.
+        platform_->clipboard.clear();
+        clique(1);
+        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_->clipboardClears, 3);
+        // The keyboard changes the selection: the new word is copied at once.
+        QTest::keyClick(w_->LstRech1, Qt::Key_Up);
+        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
+        QTest::keyClick(w_->LstRech1, Qt::Key_Down);
+        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_->clipboardClears, 5);
+        // Pressed on one word and released on another: the word released on, once.
+        QWidget* vue = w_->LstRech1->viewport();
+        QTest::mousePress(vue, Qt::LeftButton, {}, w_->LstRech1->visualItemRect(w_->LstRech1->item(1)).center());
+        QTest::mouseMove(vue, w_->LstRech1->visualItemRect(w_->LstRech1->item(0)).center());
+        QTest::mouseRelease(vue, Qt::LeftButton, {}, w_->LstRech1->visualItemRect(w_->LstRech1->item(0)).center());
+        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
+        QCOMPARE(platform_->clipboardClears, 6);
+        QCOMPARE(platform_->messages.size(), 1);
+    }
+
+    // A list given the focus with nothing selected copies nothing.
+    void focusOnTheListCopiesNothing()
+    {
+        choisit(3);
+        saisit(QStringLiteral("b??"));
+        QTest::mouseClick(w_->CmdRech1, Qt::LeftButton);
+        attendFinRecherche();
+        w_->LstRech1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), w_->LstRech1);
+        QCOMPARE(platform_->clipboardClears, 0);
+        QVERIFY(platform_->messages.isEmpty());
+    }
+
+    // Only the box with the focus shows its text selected.
+    void onlyTheFocusedBoxShowsASelection()
+    {
+        auto selectionnees = [this] {
+            QList<int> r;
+            for (int i = 1; i <= 12; ++i)
+                if (box(i)->hasSelectedText())
+                    r << i;
+            return r;
+        };
+        choisit(6);
+        QCOMPARE(QApplication::focusWidget(), box(1));
+        QCOMPARE(selectionnees(), QList<int>{1});
+        tape(3, 'a');  // auto-advance
+        QCOMPARE(QApplication::focusWidget(), box(4));
+        QCOMPARE(selectionnees(), QList<int>{4});
+        QTest::mouseClick(box(2), Qt::LeftButton, {}, QPoint(4, 4));
+        QTRY_COMPARE(selectionnees(), QList<int>{2});
+        choisit(4);
+        QCOMPARE(QApplication::focusWidget(), box(1));
+        QCOMPARE(selectionnees(), QList<int>{1});
     }
 
     // Without the anagram data loaded at start, the window reads the 2-to-12-letter list itself.

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 #include <QtTest>
 
 class TestShippedData : public QObject {
@@ -72,31 +71,6 @@ private slots:
             }
         }
         QCOMPARE(total, DataCounts::kNbSynonymes);
-    }
-
-    void communes()
-    {
-        const QStringList cp = ChargeRessource(QStringLiteral("LISTEPARCP"), 200);
-        const QStringList nom = ChargeRessource(QStringLiteral("LISTEPARNOM"), 201);
-        QCOMPARE(cp.size(), nom.size());
-        QVERIFY(cp.size() > 30000);
-        QSet<QString> fromCp, fromNom;
-        QString previous;
-        for (const QString& r : cp) {
-            const QStringList f = r.split(u'§');
-            QCOMPARE(f.size(), 11);
-            QVERIFY2(previous <= f[0], qPrintable(f[0]));
-            previous = f[0];
-            fromCp.insert(f[5] + u'|' + f[0].left(5) + u'|' + f[1]);
-        }
-        for (const QString& r : nom) {
-            const qsizetype dollar = r.indexOf(u'$');
-            QVERIFY(dollar > 0);
-            const QStringList f = r.mid(dollar + 1).split(u'§');
-            QCOMPARE(f.size(), 12);
-            fromNom.insert(f[0] + u'|' + f[1] + u'|' + f[4]);
-        }
-        QCOMPARE(fromNom, fromCp);
     }
 
     void definitionsFile()

@@ -104,6 +104,17 @@ private slots:
                                                       "résultat de recherche\r\nfaible , inversement,\r\n"
                                                       "plus la précision est\r\nfaible plus le nombre de\r\n"
                                                       "solutions sera important."));
+        // No text shows beyond those of the window's controls.
+        QStringList textes;
+        for (const QLabel* l : w_->findChildren<QLabel*>())
+            if (l->isVisible())
+                textes << l->text();
+        QStringList attendus{QStringLiteral("0"), QStringLiteral("Entrez un mot dans la zone de texte"),
+                             QStringLiteral("Précision de la recherche de mots"), QStringLiteral("Comment ça marche ?"),
+                             w_->LblInfo2->text(), w_->LblInfo3->text()};
+        textes.sort();
+        attendus.sort();
+        QCOMPARE(textes, attendus);
     }
 
     // The tool-bar button opens the window in a child of the main frame, then focuses it.

@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(label(DetCommune)->text(), QStringLiteral("75116 PARIS 16"));
         w->TxtCherche->setFocus();
         QTest::keyClicks(w->TxtCherche, QStringLiteral("THIEVRES"));
-        QCOMPARE(rows(w->LstLaListe), QStringList(2, QStringLiteral("62760 THIEVRES")));
+        QCOMPARE(rows(w->LstLaListe), (QStringList{QStringLiteral("62760 THIEVRES"), QStringLiteral("80560 THIEVRES")}));
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("62 Pas-de-Calais"));
         w->LstLaListe->setCurrentRow(1);
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("80 Somme"));
@@ -195,7 +195,47 @@ private slots:
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("62 Pas-de-Calais"));
         w->LstLaListe->setCurrentRow(1);
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("80 Somme"));
-        QCOMPARE(label(DetCommune)->text(), QStringLiteral("62760 THIEVRES"));
+        QCOMPARE(label(DetCommune)->text(), QStringLiteral("80560 THIEVRES"));
+    }
+
+    // The longest names show whole in the detail labels; a short one keeps the labels' font.
+    void longNamesShowWhole_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("45 characters") << "" << "ST REMY BOUZEMONT" << "" << int(DetCommuneMin)
+                                       << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
+        QTest::newRow("longest postal-code row") << "02160" << "" << "02160 LA VILLE AUX BOIS LES PONTAVER"
+                                                 << int(DetCommune) << "02160 LA VILLE AUX BOIS LES PONTAVER";
+        QTest::newRow("short") << "01000" << "" << "" << int(DetCommuneMin) << "Bourg-en-Bresse";
+    }
+    void longNamesShowWhole()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, name);
+        QFETCH(QString, row);
+        QFETCH(int, field);
+        QFETCH(QString, shown);
+        if (!code.isEmpty()) {
+            typeCode(code);
+        } else {
+            w->TxtCherche->setFocus();
+            QTest::keyClicks(w->TxtCherche, name);
+        }
+        if (!row.isEmpty())
+            w->LstLaListe->setCurrentRow(rows(w->LstLaListe).indexOf(row));
+        QCOMPARE(label(field)->text(), shown);
+        for (QLabel* l : w->LblDetail) {
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->contentsRect().width(),
+                     qPrintable(l->text()));
+            QVERIFY(!l->wordWrap());
+        }
+        const QFont base = label(DetRegion)->font();
+        QCOMPARE(label(field)->font() == base, shown.size() < 20);
+        QCOMPARE(label(field)->font().pointSizeF(), base.pointSizeF());
     }
 
     // A damaged record is reported with the handler's code; the handler then carries on.
@@ -285,7 +325,8 @@ private slots:
         if (program.isEmpty()) {
             QVERIFY(platform.startedPrograms.isEmpty());
         } else {
-            const QString url = adresseCarte(QStringLiteral("46.20574"), QStringLiteral("5.2258"));
+            const QString url = QStringLiteral("https://www.google.com/maps/dir//"
+                                               "%20%20+%20%2046.20574%20%20+%20%20,%20%205.2258");
             const QList<QStringList> started{QStringList{QStringLiteral("/usr/bin/browser"), url}};
             QCOMPARE(platform.startedPrograms, started);
         }
@@ -308,7 +349,8 @@ private slots:
         QCOMPARE(label(DetLatitude)->text(), QStringLiteral("."));
         QTest::mouseClick(w->CmdGoogleMap, Qt::LeftButton);
         QCOMPARE(platform.startedPrograms.size(), 1);
-        QCOMPARE(platform.startedPrograms.first().at(1), adresseCarte(QStringLiteral("."), QStringLiteral(".")));
+        QCOMPARE(platform.startedPrograms.first().at(1),
+                 QStringLiteral("https://www.google.com/maps/dir//Zuytpeene%2059670"));
     }
 
     void aboutBoxDisablesTheWindow_data()
@@ -338,6 +380,56 @@ private slots:
             box->findChild<QPushButton*>(closer)->click();
         QTRY_VERIFY(!box);
         QVERIFY(w->isEnabled());
+    }
+
+    // Closing the about box gives the focus back to the hidden control, not to an input box:
+    // the search mode and the prompt line stay as the last search left them.
+    void focusAfterAboutBox_data()
+    {
+        QTest::addColumn<bool>("mainFrame");
+        QTest::newRow("alone") << false;
+        QTest::newRow("in the main frame") << true;
+    }
+    void focusAfterAboutBox()
+    {
+        QFETCH(bool, mainFrame);
+        std::unique_ptr<MDI> mdi;
+        if (mainFrame) {
+            delete w;
+            mdi = std::make_unique<MDI>(*ctx);
+            mdi->show();
+            QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+            mdi->CmdCodPos->click();
+            w = qobject_cast<Frm14CD*>(mdi->fenetre(FabriqueFrm14CD));
+            QVERIFY(w);
+            QTRY_VERIFY(!w->TimCP->isActive() && !w->TimNom->isActive());
+        }
+        w->TxtCherche->setFocus();
+        QTest::keyClicks(w->TxtCherche, QStringLiteral("ZUYT"));
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Une commune trouvée."));
+        QTest::mouseClick(w->CmdAbout, Qt::LeftButton);
+        QPointer<Frm21About> box = w->aPropos();
+        QVERIFY(box);
+        if (mainFrame) {
+            // Like every window of fixed size in the main frame, it offers no maximise button.
+            auto* sub = qobject_cast<QMdiSubWindow*>(box->parentWidget());
+            QVERIFY(sub);
+            QVERIFY(!(sub->windowFlags() & Qt::WindowMaximizeButtonHint));
+        }
+        box->CmdQ->click();
+        QTRY_VERIFY(!box);
+        // Alone, the window is not made active again here; it holds the focus when it is.
+        QTRY_COMPARE(w->focusWidget(), w->Foc);
+        if (mainFrame)
+            QVERIFY(w->Foc->hasFocus());
+        QCOMPARE(w->ModeRecherche, 2);
+        QCOMPARE(w->LblInfo->text(), QStringLiteral("Une commune trouvée."));
+        QCOMPARE(w->LblDetail[DetCommune]->text(), QStringLiteral("59670 ZUYTPEENE"));
+        if (mainFrame) {
+            w->CmdQ->click();
+            QTRY_VERIFY(mdi->zone()->subWindowList().isEmpty());
+            w = new Frm14CD(*ctx);
+        }
     }
 
     void quit()

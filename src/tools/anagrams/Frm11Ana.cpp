@@ -26,6 +26,13 @@ constexpr qint32 kBlanc = 0xFFFFFF;
 constexpr qint32 kGrisClair = 0xE0E0E0;
 constexpr qint32 kGrisFonce = 0xC0C0C0;
 
+// The lists of one length: a font sized in pixels, like the window, and narrowed so that eleven
+// columns fit side by side; each column is as wide as the widest word of its length in the
+// shipped list, plus the list's frame, text margins and vertical scroll bar.
+constexpr int kPixelsColonne = 11;
+constexpr int kEtirementColonne = 80;
+constexpr std::array<int, 13> kLargeurColonne{0, 0, 40, 50, 52, 59, 66, 73, 81, 86, 92, 98, 104};
+
 const QString kLettresAdmises = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz?");
 const QString kLettresObligatoires = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
@@ -72,7 +79,8 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     setFixedSize(990, 575);
 
     const QFont sans(QStringLiteral("Liberation Sans"), 9);
-    const QFont mono(QStringLiteral("Liberation Mono"), 9);
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setPixelSize(12);
     setFont(sans);
 
     TxtCh = nomme(new QLineEdit(this), QStringLiteral("TxtCh"));
@@ -118,25 +126,35 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
 
     LblInfo = nomme(new QLabel(this), QStringLiteral("LblInfo"));
     LblInfo->setGeometry(20, 96, 900, 20);
+    // The status line stays readable while the window is disabled during a search.
+    QPalette info = LblInfo->palette();
+    info.setColor(QPalette::Disabled, QPalette::WindowText, info.color(QPalette::Active, QPalette::WindowText));
+    LblInfo->setPalette(info);
 
     LstAna = nomme(new QListWidget(this), QStringLiteral("LstAna"));
-    LstAna->setGeometry(20, 124, 150, 430);
+    LstAna->setGeometry(20, 124, 120, 430);
     LstAna->setFont(mono);
     LstAna->setUniformItemSizes(true);
+    QFont colonne(QStringLiteral("Liberation Sans"));
+    colonne.setPixelSize(kPixelsColonne);
+    colonne.setStretch(kEtirementColonne);
+    int x = 146;
     for (int k = 2; k <= kMaxLettresAna; ++k) {
-        const int x = 180 + (k - 2) * 73;
+        const int largeur = kLargeurColonne[size_t(k)];
         Nl[size_t(k)] = nomme(new QLabel(QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')), this),
                               QStringLiteral("Nl(%1)").arg(k));
-        Nl[size_t(k)]->setGeometry(x, 124, 70, 18);
+        Nl[size_t(k)]->setGeometry(x, 124, largeur, 18);
         Nl[size_t(k)]->setAlignment(Qt::AlignCenter);
         Lst[size_t(k)] = nomme(new QListWidget(this), QStringLiteral("Lst(%1)").arg(k));
-        Lst[size_t(k)]->setGeometry(x, 144, 70, 386);
+        Lst[size_t(k)]->setGeometry(x, 144, largeur, 386);
         Lst[size_t(k)]->setUniformItemSizes(true);
-        Lst[size_t(k)]->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+        Lst[size_t(k)]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Lst[size_t(k)]->setFont(colonne);
         peintListe(Lst[size_t(k)], kGrisClair);
         NR[size_t(k)] = nomme(new QLabel(QStringLiteral("0"), this), QStringLiteral("NR(%1)").arg(k));
-        NR[size_t(k)]->setGeometry(x, 534, 70, 18);
+        NR[size_t(k)]->setGeometry(x, 534, largeur, 18);
         NR[size_t(k)]->setAlignment(Qt::AlignCenter);
+        x += largeur + 2;
     }
 
     LblWait = nomme(new QLabel(QStringLiteral("Lecture de la base de données, patientez..."), this),
@@ -174,7 +192,13 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     TimLoad->start(100);
 }
 
-Frm11Ana::~Frm11Ana() = default;
+Frm11Ana::~Frm11Ana()
+{
+    // Closed while it loads the anagram data: the load is abandoned, so the next opening of
+    // the window loads the data again.
+    if (chargement_)
+        ctx_.words.AnaLoaded = 0;
+}
 
 QString Frm11Ana::lettres(const QString& s, qint32 nn, qint32 nbl)
 {

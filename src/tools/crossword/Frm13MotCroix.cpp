@@ -197,7 +197,22 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
 
     connect(CboLMot, &QComboBox::activated, this, &Frm13MotCroix::CboLMot_Click);
     connect(CmdRech1, &QPushButton::clicked, this, &Frm13MotCroix::CmdRech1_Click);
-    connect(LstRech1, &QListWidget::itemClicked, this, &Frm13MotCroix::LstRech1_Click);
+    // A result is copied when the selection changes, by the keyboard at once and by the mouse
+    // once the button is released; a click on the word already selected copies it again.
+    LstRech1->viewport()->installEventFilter(this);
+    connect(LstRech1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (LstRech1->selectedItems().isEmpty())
+            return;
+        if (boutonSurListe_)
+            selectionParSouris_ = true;
+        else
+            LstRech1_Click();
+    });
+    connect(LstRech1, &QListWidget::itemClicked, this, [this] {
+        if (!selectionParSouris_)
+            LstRech1_Click();
+        selectionParSouris_ = false;
+    });
     connect(TimDeb, &QTimer::timeout, this, &Frm13MotCroix::TimDeb_Timer);
     connect(TimRech1, &QTimer::timeout, this, &Frm13MotCroix::TimRech1_Timer);
 
@@ -258,6 +273,17 @@ void Frm13MotCroix::TxtS_GotFocus(int Index)
     t->selectAll();
 }
 
+// Selects the whole text of a box. Only the box that has the focus shows a selection: the
+// others show none, and select their text again when they get the focus.
+void Frm13MotCroix::selectionneCase(int Index)
+{
+    QLineEdit* t = TxtS[size_t(Index)];
+    if (t->window()->focusWidget() == t)
+        t->selectAll();
+    else
+        t->deselect();
+}
+
 void Frm13MotCroix::TxtS_Change(int Index)
 {
     QLineEdit* t = TxtS[size_t(Index)];
@@ -266,9 +292,9 @@ void Frm13MotCroix::TxtS_Change(int Index)
     IndexCourant = qint16(Index);
     TexteCourant = t->text();
     StringChange(TexteCourant);
-    t->selectAll();
+    selectionneCase(Index);
     t->setText(t->text().left(1).toUpper());
-    t->selectAll();
+    selectionneCase(Index);
     metCouleurTexte(Index);
 
     bool connu = false;
@@ -440,7 +466,7 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::FocusIn) {
             TxtS_GotFocus(i);
             // A mouse click that gave the focus places the caret afterwards: select again.
-            QTimer::singleShot(0, TxtS[size_t(i)], &QLineEdit::selectAll);
+            QTimer::singleShot(0, TxtS[size_t(i)], [this, i] { selectionneCase(i); });
         } else if (event->type() == QEvent::KeyPress) {
             // The key goes into the box where it was typed; a focus move asked by the key-down
             // handling is made once the box has taken the key.
@@ -456,6 +482,16 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
                 donneFocus(cible);
                 return true;
             }
+        }
+    } else if (watched == LstRech1->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            boutonSurListe_ = true;
+            selectionParSouris_ = false;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            boutonSurListe_ = false;
+            // The selection was changed by this press (the list's click then copies nothing).
+            if (selectionParSouris_ && !LstRech1->selectedItems().isEmpty())
+                LstRech1_Click();
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
         for (int k = 0; k < 2; ++k)

@@ -63,6 +63,7 @@ protected:
 private:
     void metCouleurCase(int i, bool active);
     void metCouleurTexte(int i);
+    void selectionneCase(int Index);
     void donneFocus(int Index);
     void donneFocusLblK();
     int caseDe(QObject* o) const;
@@ -80,4 +81,6 @@ private:
 
     bool focusDiffere_ = false;  // inside the key-down handling of a box
     int focusApresTouche_ = 0;   // the box to focus once the key has gone into its box
+    bool boutonSurListe_ = false;      // a mouse button is down on the result list
+    bool selectionParSouris_ = false;  // that press changed the selected result
 };

@@ -59,26 +59,25 @@ Frm16Approchant::Frm16Approchant(AppContext& ctx, QWidget* parent) : QWidget(par
     const QFont sans(QStringLiteral("DejaVu Sans"), 8);
     setFont(sans);
 
-    label(this, "LblMot", QStringLiteral("Mot à rechercher :"), QRect(16, 14, 200, 18));
     TxtCtrl = new QLineEdit(this);
     TxtCtrl->setObjectName(QStringLiteral("TxtCtrl"));
-    TxtCtrl->setGeometry(16, 34, 200, 26);
+    TxtCtrl->setGeometry(16, 14, 200, 26);
     TxtCtrl->setFont(QFont(QStringLiteral("Liberation Mono"), 10));
     new FiltreSaisieAZ(ctx_, TxtCtrl, kLongueurMax);
-    LblN = label(this, "LblN", QStringLiteral("0"), QRect(224, 38, 40, 18));
+    LblN = label(this, "LblN", QStringLiteral("0"), QRect(224, 18, 40, 18));
 
     CmdCtrl = new QPushButton(QStringLiteral(" Rechercher"), this);
     CmdCtrl->setObjectName(QStringLiteral("CmdCtrl"));
     CmdCtrl->setToolTip(QStringLiteral("Rechercher si un mot existe"));
-    CmdCtrl->setGeometry(330, 32, 120, 30);
+    CmdCtrl->setGeometry(330, 12, 120, 30);
     CmdCtrl->setEnabled(false);
     CmdCtrl->setAutoDefault(false);
 
-    LblD = label(this, "LblD", QStringLiteral("Entrez un mot dans la zone de texte"), QRect(16, 70, 454, 18));
+    LblD = label(this, "LblD", QStringLiteral("Entrez un mot dans la zone de texte"), QRect(16, 50, 454, 18));
 
     FraOptions = new QGroupBox(QStringLiteral("Options pour la recherche"), this);
     FraOptions->setObjectName(QStringLiteral("FraOptions"));
-    FraOptions->setGeometry(8, 94, 470, 104);
+    FraOptions->setGeometry(8, 74, 470, 104);
     Chk2 = new QCheckBox(QStringLiteral("Prendre en compte les mots ayant une lettre de plus ou une lettres de moins."),
                          FraOptions);
     Chk2->setObjectName(QStringLiteral("Chk2"));
@@ -100,19 +99,19 @@ Frm16Approchant::Frm16Approchant(AppContext& ctx, QWidget* parent) : QWidget(par
 
     TxtRes = new QPlainTextEdit(this);
     TxtRes->setObjectName(QStringLiteral("TxtRes"));
-    TxtRes->setGeometry(16, 208, 300, 488);
+    TxtRes->setGeometry(16, 188, 300, 508);
     TxtRes->setFont(QFont(QStringLiteral("Liberation Mono"), 9));
     TxtRes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtRes->setLineWrapMode(QPlainTextEdit::NoWrap);
     TxtRes->setReadOnly(true);
     couleurFond(TxtRes, kBlanc);
 
-    LblComment = label(this, "LblComment", QStringLiteral("Comment ça marche ?"), QRect(330, 208, 150, 18));
+    LblComment = label(this, "LblComment", QStringLiteral("Comment ça marche ?"), QRect(330, 188, 150, 18));
     QFont gras = LblComment->font();
     gras.setBold(true);
     LblComment->setFont(gras);
-    LblInfo2 = label(this, "LblInfo2", QString(), QRect(330, 234, 150, 90));
-    LblInfo3 = label(this, "LblInfo3", QString(), QRect(330, 334, 150, 126));
+    LblInfo2 = label(this, "LblInfo2", QString(), QRect(330, 214, 150, 90));
+    LblInfo3 = label(this, "LblInfo3", QString(), QRect(330, 314, 150, 126));
     for (QLabel* l : {LblInfo2, LblInfo3})
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
+#include <QUrl>
 
 QString texteCopie(const DetailCommune& detail, const QString& saut)
 {
@@ -32,10 +33,26 @@ QString adresseAnnuaire(const QString& communeMin, const QString& departement)
     return QString::fromLatin1(kSiteAnnuaire) + departement.left(2) + QLatin1Char('/') + nom;
 }
 
-QString adresseCarte(const QString& latitude, const QString& longitude)
+namespace {
+bool sansCoordonnee(const QString& valeur)
 {
-    return QString::fromLatin1(kSiteCarte) + QStringLiteral("/maps/dir//%20%20+%20%20") + latitude +
-           QStringLiteral("%20%20+%20%20,%20%20") + longitude;
+    const QString v = valeur.trimmed();
+    return v.isEmpty() || v == QLatin1String(".");
+}
+}
+
+QString adresseCarte(const DetailCommune& detail)
+{
+    const QString base = QString::fromLatin1(kSiteCarte) + QStringLiteral("/maps/dir//");
+    const QString& latitude = detail[DetLatitude];
+    const QString& longitude = detail[DetLongitude];
+    if (sansCoordonnee(latitude) || sansCoordonnee(longitude)) {
+        // "59670 ZUYTPEENE": the postal code is the caption's first word.
+        const QString codePostal = detail[DetCommune].trimmed().section(QLatin1Char(' '), 0, 0);
+        const QString destination = detail[DetCommuneMin].trimmed() + QLatin1Char(' ') + codePostal;
+        return base + QString::fromLatin1(QUrl::toPercentEncoding(destination.trimmed()));
+    }
+    return base + QStringLiteral("%20%20+%20%20") + latitude + QStringLiteral("%20%20+%20%20,%20%20") + longitude;
 }
 
 QString creeFichierNavigateur(const QString& dossierTemporaire)

@@ -23,8 +23,10 @@ QString messageCopieNom(const QString& texte, const QString& saut);
 // department label, "/", the commune name in lower case with the accents of SubAccents
 // folded and every blank turned into a hyphen. Nothing is percent-encoded.
 QString adresseAnnuaire(const QString& communeMin, const QString& departement);
-// The map directions to a commune's coordinates, as the labels show them ("." when absent).
-QString adresseCarte(const QString& latitude, const QString& longitude);
+// The map directions to the commune shown: to its coordinates as the labels show them; for a
+// commune without coordinates ("." in either label), to its name and postal code, encoded
+// for the address.
+QString adresseCarte(const DetailCommune& detail);
 
 // The one line of the HTML file written to find the browser.
 inline constexpr const char* kLigneNavigateur = "<HTML> <\\HTML>";

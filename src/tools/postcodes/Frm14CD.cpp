@@ -6,6 +6,7 @@
 #include "common/Colors.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
+#include "data/CommuneCounts.h"
 #include "data/Resources.h"
 #include "tools/postcodes/CommuneLiens.h"
 #include "tools/postcodes/Frm21About.h"
@@ -103,13 +104,14 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     LblInfo->setObjectName(QStringLiteral("LblInfo"));
     LblInfo->setGeometry(twips(120, 5160, 4200, 300));
 
+    policeDetail_ = sansGras;
     for (int i = 0; i < NbChampsDetail; ++i) {
         const int top = 120 + i * 420;
         auto* tit = new QLabel(QString::fromUtf8(kTitresDetail[size_t(i)]), this);
         tit->setGeometry(twips(4560, top, 1650, 300));
         auto* val = new QLabel(this);
         val->setObjectName(QString::fromLatin1(kNomsLabelsDetail[size_t(i)]));
-        val->setFont(sansGras);
+        val->setFont(policeDetail_);
         val->setGeometry(twips(6240, top, i == DetCommune ? 3360 : 3840, 300));
         LblDetail[size_t(i)] = val;
     }
@@ -281,8 +283,9 @@ void Frm14CD::videDetail()
 
 void Frm14CD::afficheDetail(const DetailCommune& detail)
 {
+    // The labels' width is made for 45 characters, the longest commune names.
     for (int i = 0; i < NbChampsDetail; ++i)
-        LblDetail[size_t(i)]->setText(detail[size_t(i)]);
+        texteAjuste(LblDetail[size_t(i)], detail[size_t(i)], policeDetail_);
     LblCommuneMin_Change();
 }
 
@@ -404,7 +407,7 @@ void Frm14CD::CmdExterne_Click()
 void Frm14CD::CmdGoogleMap_Click()
 {
     Foc->setFocus();
-    const QString adresse = adresseCarte(LblDetail[DetLatitude]->text(), LblDetail[DetLongitude]->text());
+    const QString adresse = adresseCarte(detailAffiche());
     const QString fichier = creeFichierNavigateur(ctx_.platform.temporaryFolder());
     const QString programme = fichier.isEmpty() ? QString() : ctx_.platform.findExecutable(fichier).trimmed();
     if (programme.isEmpty())
@@ -422,14 +425,14 @@ void Frm14CD::CmdAbout_Click()
     Foc->setFocus();
     if (aPropos_)
         return;
-    auto* box = new Frm21About(ctx_, this, tables().TabCP.size());
+    auto* box = new Frm21About(ctx_, this, CommuneCounts::kNbEnregistrements);
     aPropos_ = box;
+    // The focus comes back where the click left it as soon as the window is enabled again,
+    // before the main frame gives it to the first input box, which would change the search
+    // mode and the prompt line.
+    connect(box, &Frm21About::dechargee, Foc, qOverload<>(&QWidget::setFocus));
     if (ctx_.mdi) {
-        const QPoint pos = box->pos();
-        QMdiSubWindow* sub = ctx_.mdi->zone()->addSubWindow(box);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        sub->move(pos);
-        sub->show();
+        ctx_.mdi->ajouteFenetre(box);
     } else {
         box->show();
     }

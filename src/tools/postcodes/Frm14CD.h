@@ -4,6 +4,7 @@
 #include "common/AppContext.h"
 #include "tools/postcodes/CommuneRecherche.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -85,4 +86,5 @@ private:
 
     AppContext& ctx_;
     QPointer<Frm21About> aPropos_;
+    QFont policeDetail_;
 };

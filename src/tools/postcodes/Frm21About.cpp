@@ -13,14 +13,6 @@
 #include <QPushButton>
 
 namespace {
-// The window itself, or the child window of the main frame that holds it.
-QWidget* cadreDe(QWidget* w)
-{
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
-        return sub;
-    return w;
-}
-
 QRect twips(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
@@ -85,7 +77,7 @@ void Frm21About::Form_Load()
         move(twipsToPixels(left), twipsToPixels(top));
     }
     if (fenetreCP_)
-        cadreDe(fenetreCP_)->setEnabled(false);
+        frameOf(fenetreCP_)->setEnabled(false);
 }
 
 void Frm21About::Form_Unload()
@@ -94,7 +86,8 @@ void Frm21About::Form_Unload()
         return;
     dechargee_ = true;
     if (fenetreCP_)
-        cadreDe(fenetreCP_)->setEnabled(true);
+        frameOf(fenetreCP_)->setEnabled(true);
+    emit dechargee();
 }
 
 void Frm21About::closeEvent(QCloseEvent* event)

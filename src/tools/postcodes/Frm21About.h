@@ -34,6 +34,10 @@ public slots:
     void CmdFoc_Click();
     void CmdSite_Click();
 
+signals:
+    // The box is being unloaded: the postal-code window is enabled again.
+    void dechargee();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
