@@ -184,6 +184,46 @@ private slots:
         QVERIFY(!w->TimCherche->isActive());
     }
 
+    // A message box takes the focus from the whole window, not from the text box: once the box
+    // has the focus back, Enter looks the word up again without the text being changed.
+    void dicoEnterAfterMessage_data()
+    {
+        QTest::addColumn<bool>("invalidKey");
+        QTest::newRow("invalid character") << true;
+        QTest::newRow("information image") << false;
+    }
+    void dicoEnterAfterMessage()
+    {
+        QFETCH(bool, invalidKey);
+        auto w = open<Frm10Dico>();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClicks(w->TxtCtrl, invalidKey ? QStringLiteral("chat") : QStringLiteral("eleve"));
+        if (!invalidKey) {
+            QTest::keyClick(w->TxtCtrl, Qt::Key_Return);
+            QTRY_VERIFY(w->ImfInfo->isVisible());
+        }
+        // The box, like a modal message box, takes the focus while it is shown.
+        platform_->onMessage = [](const FakePlatform::Message&) {
+            QLineEdit box;
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+        };
+        if (invalidKey)
+            QTest::keyClick(w->TxtCtrl, Qt::Key_5);
+        else
+            QTest::mouseClick(w->ImfInfo, Qt::LeftButton);
+        QCOMPARE(platform_->messages.size(), 1);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(w->TxtCtrl->hasFocus());
+        QVERIFY(w->CmdCtrl->isDefault());
+        QTest::keyClick(w->TxtCtrl, Qt::Key_Return);
+        QVERIFY(w->TimCherche->isActive());
+        QTRY_VERIFY(w->LblD->isHidden());
+        QCOMPARE(w->LblDef1->text(), invalidKey ? QStringLiteral("CHAT") : QStringLiteral("ELEVE"));
+    }
+
     void dicoResults()
     {
         auto w = open<Frm10Dico>();

@@ -1,13 +1,75 @@
 // Lexiparc — GPL-3.0-or-later.
 // The definitions-file reader on arbitrary files, sections and keys: it never crashes, and
-// reading the file in small blocks gives the same value as the search over the whole content.
+// whether it reads the file in small blocks, in large ones or from memory, it gives the
+// value of a plain line-by-line reading of the file that follows the rules word for word.
 #include "common/RuntimeError.h"
+#include "common/TextHelpers.h"
 #include "tools/dictionary/GetIni.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <cstdint>
 #include <unistd.h>
+
+namespace {
+// A character in upper or lower case, kept as it is when that case is not in the code page.
+QChar casse(QChar c, bool haut)
+{
+    const QChar f = haut ? c.toUpper() : c.toLower();
+    return windows1252Code(f) >= 0 ? f : c;
+}
+
+bool commencePar(const QString& texte, const QString& debut, bool haut)
+{
+    if (texte.size() < debut.size())
+        return false;
+    for (qsizetype i = 0; i < debut.size(); ++i)
+        if (casse(texte[i], haut) != casse(debut[i], haut))
+            return false;
+    return true;
+}
+
+// Blanks (spaces only) removed at both ends.
+QString sansBlancs(const QString& s)
+{
+    qsizetype a = 0;
+    qsizetype b = s.size();
+    while (a < b && s[a] == u' ')
+        ++a;
+    while (b > a && s[b - 1] == u' ')
+        --b;
+    return s.mid(a, b - a);
+}
+
+// The reading the rules describe: lines end at LF (a CR before it is no part of the line);
+// the section opens after the first line whose trimmed text begins with "[" & section & "]"
+// in upper case; in it, the first line whose trimmed text begins with the key in lower case,
+// followed by blanks and "=", gives its text from the first "=" on, trimmed; a line whose
+// trimmed text begins with "[" ends the section.
+QString lectureLigneALigne(const QByteArray& contenu, const QString& section, const QString& cle)
+{
+    QStringList lignes = fromWindows1252(contenu).split(u'\n');
+    if (contenu.isEmpty() || contenu.endsWith('\n'))
+        lignes.removeLast();  // no line after the last LF
+    const QString entete = u'[' + section + u']';
+    bool dedans = false;
+    for (QString ligne : lignes) {
+        if (ligne.endsWith(u'\r'))
+            ligne.chop(1);
+        const QString nette = sansBlancs(ligne);
+        if (!dedans) {
+            dedans = commencePar(nette, entete, true);
+            continue;
+        }
+        if (commencePar(nette, cle, false) && sansBlancs(nette.mid(cle.size())).startsWith(u'='))
+            return sansBlancs(ligne.mid(ligne.indexOf(u'=')));
+        if (nette.startsWith(u'['))
+            return {};
+    }
+    return {};
+}
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -21,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         n = std::min(n, size - at);
         const QByteArray b(reinterpret_cast<const char*>(data + at), qsizetype(n));
         at += n;
-        return QString::fromLatin1(b);
+        return fromWindows1252(b);
     };
     const QString section = take(sectionLen);
     const QString key = take(keyLen);
@@ -33,11 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     f.write(content);
     f.close();
+    const QString attendu = lectureLigneALigne(content, section, key);
     try {
-        const QString inMemory = valeurIni(content, section, key);
-        if (GetIni(path, section, key, block) != inMemory || GetIni(path, section, key) != inMemory)
+        if (GetIni(path, section, key, block) != attendu || GetIni(path, section, key) != attendu ||
+            valeurIni(content, section, key) != attendu)
             __builtin_trap();
     } catch (const RuntimeError&) {
+        __builtin_trap();  // the file was just written: it opens
     }
     return 0;
 }

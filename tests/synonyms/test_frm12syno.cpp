@@ -2,6 +2,7 @@
 // The synonym window driven through its controls, headless.
 #include "FixtureSyno.h"
 
+#include "app/MDI.h"
 #include "data/EmbeddedData.h"
 #include "platform/FakePlatform.h"
 #include "tools/synonyms/Frm12Syno.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -64,6 +67,7 @@ class TestFrm12Syno : public QObject {
     }
 
 private slots:
+
     void init()
     {
         module_ = std::make_unique<Module>();
@@ -163,6 +167,18 @@ private slots:
         QCOMPARE(w->TxtMiroir->text(), QStringLiteral("ete"));
     }
 
+    void ligatures()
+    {
+        Frm12Syno* w = ouvre();
+        tape(w, QStringLiteral("oei"));
+        QCOMPARE(w->TxtMiroir->text(), QStringLiteral("oei"));
+        QCOMPARE(rows(w->Lst), QStringList{"œil"});
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_L);
+        QTest::keyClick(w->Cbo2->lineEdit(), Qt::Key_Return);
+        QCOMPARE(rows(w->LstS), (QStringList{"regard", "vue"}));
+        QCOMPARE(w->Lbl2->text(), QStringLiteral("OEIL: nom"));
+    }
+
     void twoPicksOneSearch()
     {
         Frm12Syno* w = ouvre();
@@ -206,6 +222,71 @@ private slots:
         QCOMPARE(w->TxtMiroir->text(), QStringLiteral("eau"));
         QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
         QCOMPARE(history(w->Cbo2), (QStringList{"a", "eau"}));
+    }
+
+    // A pick in the drop-down history, made with the mouse, looks the entry up.
+    void pickInHistoryPopup()
+    {
+        Frm12Syno* w = ouvre();
+        recherche(w, QStringLiteral("eau"));
+        recherche(w, QStringLiteral("baba"));
+        w->Cbo2->showPopup();
+        QAbstractItemView* view = w->Cbo2->view();
+        QTRY_VERIFY(view->isVisible());
+        const QRect row = view->visualRect(view->model()->index(1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("eau"));
+        QVERIFY(w->TimLst->isActive());
+        QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
+    }
+
+    // After a search, a click on a tool-bar button brings the window it opens or focuses to
+    // the front, and it stays there: leaving the entry is no pick in its history.
+    void toolBarAfterSearch_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("dicoOpen");
+        QTest::newRow("Enter, new window") << "enter" << false;
+        QTest::newRow("search button, window already open") << "button" << true;
+        QTest::newRow("pick in the headword list, new window") << "pick" << false;
+    }
+    void toolBarAfterSearch()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, dicoOpen);
+        chargeFixtureSyno(*words_, *module_);
+        MDI mdi(*ctx_);
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        QTRY_VERIFY(!mdi.TimDem->isActive());
+        if (dicoOpen)
+            QTest::mouseClick(mdi.CmdDico, Qt::LeftButton);
+        QTest::mouseClick(mdi.CmdSyno, Qt::LeftButton);
+        auto* syno = qobject_cast<Frm12Syno*>(mdi.fenetre(FabriqueFrm12Syno));
+        QVERIFY(syno);
+        QTRY_COMPARE(syno->Cbo2->currentText(), QStringLiteral("à "));
+        QTest::keyClicks(syno->Cbo2->lineEdit(), QStringLiteral("eau"));
+        if (how == QLatin1String("enter")) {
+            QTest::keyClick(syno->Cbo2->lineEdit(), Qt::Key_Return);
+        } else if (how == QLatin1String("button")) {
+            QTest::mouseClick(syno->CmdRechercher, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(syno->Lst->viewport(), Qt::LeftButton, {},
+                              syno->Lst->visualItemRect(syno->Lst->item(0)).center());
+        }
+        QTRY_COMPARE(syno->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
+        QCOMPARE(mdi.zone()->activeSubWindow()->widget(), syno);
+
+        QTest::mouseClick(mdi.CmdDico, Qt::LeftButton);
+        QWidget* dico = mdi.fenetre(FabriqueFrm10Dico);
+        QVERIFY(dico);
+        QCOMPARE(mdi.zone()->activeSubWindow()->widget(), dico);
+        QVERIFY(!syno->TimLst->isActive());
+        QTest::qWait(600);  // longer than the delay of the search after a pick
+        QCOMPARE(mdi.zone()->activeSubWindow()->widget(), dico);
+        QVERIFY(dico->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(history(syno->Cbo2), QStringList{"eau"});
     }
 
     void historyOfTwelve()

@@ -25,9 +25,23 @@ RuntimeError erreurEntreeSyno()
     return {5, QStringLiteral("Invalid procedure call or argument")};
 }
 
+QString plieLigatures(QString texte)
+{
+    if (texte.contains(u'œ'))
+        texte.replace(u'œ', QStringLiteral("oe"));
+    if (texte.contains(u'æ'))
+        texte.replace(u'æ', QStringLiteral("ae"));
+    return texte;
+}
+
 QString normaliseSaisie(const QString& texte)
 {
-    return SubAccents(texte).toLower();
+    return plieLigatures(SubAccents(texte).toLower());
+}
+
+QString cleComparee(const QString& cle)
+{
+    return plieLigatures(cle.toLower());
 }
 
 qsizetype nbLignesSyno(const WordData& words, const std::array<qint16, 26>& nbSyno, int lettre)

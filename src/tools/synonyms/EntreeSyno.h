@@ -22,9 +22,17 @@ bool decoupeEntreeSyno(const QString& record, EntreeSyno& parties);
 // The error a malformed record raises in the lookup and the listing.
 RuntimeError erreurEntreeSyno();
 
+// The ligatures œ and æ written out as "oe" and "ae". The synonym lookup and listing
+// compare both the entry and the keys in this form, so that "oeil" finds "œil".
+QString plieLigatures(QString texte);
+
 // The entry text as the lookup and the listing take it: accents folded, then lower-cased
-// (so an accented capital is lower-cased but not folded).
+// (so an accented capital is lower-cased but not folded), then the ligatures written out.
 QString normaliseSaisie(const QString& texte);
+
+// A headword key (accents already folded) in the form compared with the normalised entry:
+// lower-cased, then the ligatures written out.
+QString cleComparee(const QString& cle);
 
 // The number of lines of a letter (0 = A) that can be read: the letter's count, bounded by
 // the size of its tables.

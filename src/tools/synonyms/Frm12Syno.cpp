@@ -12,6 +12,7 @@
 #include "tools/synonyms/TriAlpha.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -66,6 +68,7 @@ T* nomme(T* w, const char* name)
 // signals must no longer reach this half-destroyed window.
 Frm12Syno::~Frm12Syno()
 {
+    Cbo2->removeEventFilter(this);
     disconnect(Cbo2, nullptr, this, nullptr);
 }
 
@@ -81,6 +84,7 @@ Frm12Syno::Frm12Syno(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     Cbo2->setCompleter(nullptr);
     Cbo2->setFont(policeListe());
     Cbo2->setGeometry(twips(3960, 300, 3795, 390));
+    Cbo2->installEventFilter(this);
 
     Lbl4 = nomme(new QLabel(this), "Lbl4");
     Lbl4->setFont(policeLibelle());
@@ -353,6 +357,15 @@ void Frm12Syno::MnuCop2_Click()
 
 bool Frm12Syno::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Cbo2 && event->type() == QEvent::FocusOut && !sortieSaisie_) {
+        // When the entry loses the focus, the combo box selects the history entry equal to its
+        // text and reports it as a pick: that is no pick, and the search it would start 500 ms
+        // later would take the focus back from the window the user went to.
+        const QScopedValueRollback garde(sortieSaisie_, true);
+        const QSignalBlocker bloque(Cbo2);
+        QCoreApplication::sendEvent(watched, event);
+        return true;
+    }
     if (watched == LstS->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* e = static_cast<QMouseEvent*>(event);
         LstS_MouseDown(e->button(), e->globalPosition().toPoint());

@@ -83,4 +83,5 @@ private:
     void metHistorique(const QStringList& historique, const QString& texte);
 
     AppContext& ctx_;
+    bool sortieSaisie_ = false;  // the entry's focus loss is being delivered
 };

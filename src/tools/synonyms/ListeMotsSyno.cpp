@@ -38,8 +38,7 @@ ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>&
         const QStringList& lignes = words.TabSyno[size_t(r.lettre)];
         const qsizetype n = nbLignesSyno(words, nbSyno, r.lettre);
         for (qsizetype i = 0; i < n; ++i) {
-            const QString& cle = cles.at(i);
-            if (cle.size() < prefixe.size() || !cle.toLower().startsWith(prefixe))
+            if (!cleComparee(cles.at(i)).startsWith(prefixe))
                 continue;
             LigneListee ligne{int(i + 1), {}};
             if (!decoupeEntreeSyno(lignes.at(i), ligne.parties))

@@ -34,7 +34,7 @@ struct ResultatListe {
     QList<RuntimeError> erreurs;  // one per malformed record listed
 };
 
-// Lists every headword of the prefix's table whose lower-cased key begins with the prefix
+// Lists every headword of the prefix's table whose compared key (cleComparee) begins with the prefix
 // (the normalised entry text). A prefix of fewer than two characters lists nothing.
 ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>& nbSyno,
                             const QString& prefixe);

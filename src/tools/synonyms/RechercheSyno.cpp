@@ -111,7 +111,7 @@ ResultatRecherche RechercheSynonyme(const WordData& words, const std::array<qint
         const QStringList& cles = words.TabCleSyno[size_t(r.lettre)];
         const qsizetype n = nbLignesSyno(words, nbSyno, r.lettre);
         for (qsizetype i = 0; i < n; ++i) {
-            if (cles.at(i).toLower() != normalise)
+            if (cleComparee(cles.at(i)) != normalise)
                 continue;
             r.ligne = int(i + 1);
             if (!decoupeEntreeSyno(words.TabSyno[size_t(r.lettre)].at(i), r.parties))

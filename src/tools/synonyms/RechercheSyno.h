@@ -47,7 +47,7 @@ struct ResultatRecherche {
 };
 
 // Looks up the normalised text among the headwords of its initial's table, by exact equality
-// of the lower-cased keys; the first equal line wins. `tape` is the text as typed, for the
+// of the compared keys (cleComparee); the first equal line wins. `tape` is the text as typed, for the
 // messages.
 ResultatRecherche RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
                                     const QString& normalise, const QString& tape);
