@@ -231,11 +231,14 @@ public:
             } else if (x > 0) {
                 notes_.push_back({x, mot, canon});
                 lettresNotees_[size_t(q.note)] |= 1u << x;
+                lettresTaille_[size_t(q.taille)] |= 1u << x;
             }
         }
     }
     // True when words needing the letter were noted under this number.
     bool anote(size_t note, int lettre) const { return lettresNotees_[note] >> lettre & 1; }
+    // True when words of this size needing the letter were noted at all.
+    bool anoteTaille(int taille, int lettre) const { return lettresTaille_[size_t(taille)] >> lettre & 1; }
     // The noted words of a subset of base letters met under a later joker letter.
     void rappelle(const Recherche& q)
     {
@@ -307,6 +310,7 @@ private:
     const Reserve* base_;
     std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
     std::vector<quint32> lettresNotees_;               // note number -> the letters its notes need
+    std::array<quint32, kMaxLettresAna + 1> lettresTaille_{};  // size -> the letters its notes need
     std::vector<Note> notes_;
     std::vector<quint64> mots_;    // numbers (first copies) of every accepted word, listed or not
     std::vector<quint64> listes_;  // numbers of the listed words
@@ -517,10 +521,13 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     for (int k = 1; k <= kMaxLettresAna; ++k)
         puissance[k] = qint32(qint64(puissance[k - 1]) * 256 % kSlots);
 
-    // The masks of each size, highest first.
-    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1);
-    for (int m = (1 << n) - 1; m >= 3; --m)
+    // The masks of each size, highest first; and those that hold the joker.
+    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1), masquesJoker(size_t(n) + 1);
+    for (int m = (1 << n) - 1; m >= 3; --m) {
         masquesTaille[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+        if (jokers == 1 && (m >> (n - 1 - s.indexOf(u'?')) & 1))
+            masquesJoker[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+    }
 
     const int J = joker ? 26 : 1;
     // The working letters of each joker letter: the base letters, and the joker letter once.
@@ -579,7 +586,10 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
             const quint32 masqueLettreJoker = masqueAvant & ~((1u << (avant - copiesJoker)) - 1);
             const size_t premiereNote = size_t(taille) * size_t(produit);
 
-            for (const quint16 m : masquesTaille[size_t(taille)]) {
+            // Under a later joker letter, the subsets of base letters alone matter only when
+            // words needing that letter were noted for this size.
+            const bool baseSeule = !joker || a == 0 || collecte.anoteTaille(taille, a);
+            for (const quint16 m : (baseSeule ? masquesTaille : masquesJoker)[size_t(taille)]) {
                 const bool avecJoker = joker && (m >> bitJoker & 1);
                 const quint32 mb = joker ? ((m >> (bitJoker + 1)) << bitJoker) | (m & basBits) : m;
                 if (mb & empoisonne)
@@ -595,9 +605,11 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                 if (vus[id] == passe)
                     continue;
                 vus[id] = passe;
-                if (joker && a > 0 && !avecJoker) {
-                    // Base letters alone: only the words noted for this letter can be new. The
-                    // same letters met again under this joker letter give nothing more.
+                if (joker && a > 0 && id < size_t(produit)) {
+                    // A multiset of base letters (the joker, if taken, standing for a copy of
+                    // a base letter): its slot was read under the letter A, and only the words
+                    // noted there for this letter can be new. The same letters met again under
+                    // this joker letter give nothing more.
                     if (collecte.anote(premiereNote + id, a))
                         cherche(Recherche{0, 0, taille, reserve, -1, qint32(premiereNote + id), a});
                     continue;
