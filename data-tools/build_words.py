@@ -9,9 +9,11 @@ and the source versions into NOTICE.md.  Run: python3 data-tools/build_words.py
 """
 
 import argparse
+import bisect
 import re
 import sys
 import time
+import unicodedata
 from collections import Counter
 from pathlib import Path
 
@@ -32,7 +34,10 @@ SECTION = "Cont"
 MAX_HEADWORD = 29
 SYN_IN_DEF = 6        # synonyms quoted in a "Synonymes : " definition
 CROSS_REF_LIMIT = 22  # a definition shorter than this with "Voir " is a reference
-NOT_ADMITTED_PO = {"err", "sfx", "sign", "ponc"}
+NOT_ADMITTED_PO = {"err", "sfx", "pfx", "sign", "ponc"}
+# Classes of a root that may be an abbreviation (janv, étym, litt, av, vs).
+ABBREVIATION_PO = {"nom", "adv", "prep", "mg"}
+VOWELS = set("aeiouyàâäéèêëîïôöùûüÿœæ")
 LETTERS = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
 
 
@@ -50,15 +55,63 @@ class WordInfo:
         self.is_lemma = False
 
 
-def not_admitted_reason(aff, root):
+def is_error_form(root):
+    """A root that the dictionary marks as an error form (po:err): the
+    elided qu', jusqu', lorsqu'... written without their apostrophe."""
+    return "po:err" in root.morph
+
+
+class AbbreviationFinder:
+    """Abbreviations of the spelling dictionary.  It writes them without
+    their final period (janv, étym, litt, av, vs) and marks them only by
+    their fields: a noun, adverb or preposition that never inflects (a
+    noun is "is:inv", no suffix flag), 2 to 5 letters.  Among those, an
+    abbreviation is a spelling that the Littré and the thesaurus do not
+    know as a word, and that has no vowel (vs, ln) or ends with a consonant
+    and begins a longer word of the dictionary (janv-ier, étym-ologie)."""
+
+    def __init__(self, aff, roots, known_words):
+        self.suffix_flags = set(aff.suffixes)
+        self.known = known_words
+        self.spellings = sorted({r.word for r in roots})
+
+    def _begins_longer(self, w):
+        i = bisect.bisect_right(self.spellings, w)
+        while i < len(self.spellings) and self.spellings[i].startswith(w):
+            if len(self.spellings[i]) >= len(w) + 2:
+                return True
+            i += 1
+        return False
+
+    def __call__(self, root):
+        w = root.word
+        if not re.fullmatch(r"[a-zà-ÿœæ]{2,5}", w):
+            return False
+        po = [m[3:] for m in root.morph if m.startswith("po:")]
+        if not po or not set(po) <= ABBREVIATION_PO or root.flags & self.suffix_flags:
+            return False
+        if "nom" in po and "is:inv" not in root.morph:
+            return False
+        if fold_accents(w).upper() in self.known:
+            return False
+        if not VOWELS & set(w):
+            return True
+        return w[-1] not in VOWELS and w[-1] not in "sxz" and self._begins_longer(w)
+
+
+def not_admitted_reason(aff, root, is_abbreviation=lambda root: False):
     """None for a root whose forms are admitted words; "symbol" for units,
-    symbols and abbreviations; "locution" for a fragment that only occurs
-    inside a locution (ab, cf, abrupto, catimini)."""
+    symbols, letter names and prefixes; "abbreviation"; "locution" for a
+    fragment that only occurs inside a locution (ab, cf, abrupto, catimini)."""
     if aff.keepcase and aff.keepcase in root.flags:
         return "symbol"
+    if len(root.word) == 1:
+        return "symbol"              # the letter æ, folded to AE
     pos_values = [m[3:] for m in root.morph if m.startswith("po:")]
     if pos_values and all(p.startswith("loc.") or p in NOT_ADMITTED_PO for p in pos_values):
         return "locution" if any(p.startswith("loc.") for p in pos_values) else "symbol"
+    if is_abbreviation(root):
+        return "abbreviation"
     return None
 
 
@@ -77,12 +130,22 @@ def root_stem(root):
     return None
 
 
-def build_words(paths, log):
+def build_words(paths, log, known_words=frozenset()):
+    """known_words: folded spellings that the Littré or the thesaurus know
+    as words (an abbreviation of the dictionary is none of them)."""
     aff = affix.AffixFile(paths["aff"])
+    roots = list(affix.read_dic(aff, paths["dic"]))
+    is_abbreviation = AbbreviationFinder(aff, roots, known_words)
     words = {}
     nforms = 0
-    for root in affix.read_dic(aff, paths["dic"]):
-        reason = not_admitted_reason(aff, root)
+    stats = Counter()
+    for root in roots:
+        if is_error_form(root):
+            stats["error-form roots"] += 1
+            continue
+        reason = not_admitted_reason(aff, root, is_abbreviation)
+        if reason:
+            stats["%s roots" % reason] += 1
         admitted = reason is None
         codes = root_codes(root)
         stem = root_stem(root)
@@ -90,6 +153,8 @@ def build_words(paths, log):
             nforms += 1
             w = dico_form(form.text)
             if w is None:
+                if any(unicodedata.decomposition(ch).startswith("<") for ch in form.text):
+                    stats["forms with a superscript"] += 1
                 continue
             info = words.get(w)
             if info is None:
@@ -107,7 +172,8 @@ def build_words(paths, log):
             elif lw not in info.lemmas:
                 info.lemmas[lw] = root.line
             info.surfaces.add(form.text)
-    log("spelling dictionary: %d forms generated, %d words" % (nforms, len(words)))
+    log("spelling dictionary: %d forms generated, %d words; %s"
+        % (nforms, len(words), dict(sorted(stats.items()))))
     return words
 
 
@@ -125,7 +191,7 @@ def build_synonyms(paths, log):
     stats = Counter()
     merged = {}
     for head, (labels, syns) in entries.items():
-        h = clean_field(head)
+        h = thesaurus.correct(clean_field(head), stats)
         if not h:
             stats["empty headword"] += 1
             continue
@@ -141,9 +207,13 @@ def build_synonyms(paths, log):
             if lab not in rec[0]:
                 rec[0].append(lab)
         for s in syns:
-            c = clean_field(s)
+            c = thesaurus.correct(clean_field(s), stats)
             if c and c != h and c not in rec[1]:
                 rec[1].append(c)
+    for group in thesaurus.UNRELATED_GROUPS:
+        for m in group & merged.keys():
+            stats["records of the unrelated group"] += 1
+            merged[m][1][:] = [x for x in merged[m][1] if x not in group]
     files = {L: [] for L in LETTERS}
     unknown_labels = Counter()
     by_key = {}
@@ -170,41 +240,66 @@ def build_synonyms(paths, log):
             # Entries of unknown class are the thesaurus's least reliable.
             if c and k not in by_key:
                 by_key[k] = s
-    log("thesaurus: %d headwords read, %d records; dropped: %s; labels without code: %s"
+    log("thesaurus: %d headwords read, %d records; changes and drops: %s; labels without code: %s"
         % (len(entries), sum(len(v) for v in records.values()), dict(stats),
            dict(unknown_labels)))
-    return records, by_key, stats, unknown_labels
+    heads = {fold_accents(h).upper() for h in merged}
+    return records, by_key, heads
 
 
 def _accents(text):
     return sum(1 for ch in text if ord(ch) > 127)
 
 
-def build_littre(paths, log):
+def build_littre(paths, log, rules_by_sense=None):
     """Folded headword -> [(headword as written, lower case; first sense)].
     The index also lists headwords without their accents as aliases of the
-    accented entry (same text): an alias is given the accented spelling."""
+    accented entry (same text): an alias is given the accented spelling.
+    An index entry that points at another word's article is left out."""
     entries = list(littre.read_entries(paths["littre_idx"], paths["littre_dict"],
                                        with_offsets=True))
+    return index_littre_entries(entries, log, rules_by_sense)
+
+
+def index_littre_entries(entries, log, rules_by_sense=None):
+    """rules_by_sense, a dict, receives for each first sense the names of
+    the cleaning rules that changed it, and under ("none", folded headword)
+    those that left a headword's article without a definition."""
     spelling = {}
     for headword, _, where in entries:
         hk = littre.headword_key(headword, max_len=None)
         if hk is not None and (where not in spelling or
                                _accents(hk[0]) > _accents(spelling[where])):
             spelling[where] = hk[0]
+    filing = littre.filing_scores(entries)
     index = {}
-    for headword, entry, where in entries:
+    misfiled = set()
+    rules = Counter()
+    senses = {}
+    for (headword, entry, where), scores in zip(entries, filing):
         hk = littre.headword_key(headword, max_len=None)
         if hk is None:
             continue
         lower, key = hk
+        if not littre.filed_at_own_article(*scores):
+            misfiled.add(key)
+            continue
         if fold_accents(spelling[where]).lower() == lower:
             lower = spelling[where]
-        sense = clean_definition(littre.first_sense(entry))
-        if sense:
-            index.setdefault(key, []).append((lower, sense))
-    log("Littré: %d entries, %d single-word headwords with a first sense"
-        % (len(entries), len(index)))
+        if where not in senses:
+            fired = Counter()
+            senses[where] = clean_definition(littre.first_sense(entry, fired))
+            rules.update(fired)
+            if rules_by_sense is not None and fired:
+                k = senses[where] or ("none", key)
+                rules_by_sense.setdefault(k, set()).update(fired)
+        if senses[where]:
+            index.setdefault(key, []).append((lower, senses[where]))
+    log("Littré: %d entries, %d single-word headwords with a first sense; "
+        "%d headwords left out at least once as filed at another word's article"
+        % (len(entries), len(index), len(misfiled)))
+    log("Littré first senses changed by each cleaning rule (articles): %s"
+        % dict(sorted(rules.items())))
     return index
 
 
@@ -215,7 +310,9 @@ def clean_definition(text):
     return re.sub(r"\s+", " ", text).strip()
 
 
-_VOY_RE = re.compile(r"^Voy\. ([A-ZÀ-ÖØ-ÝŒÆ]+)[.,]?$")
+# A sense that only sends to another article: "Voy. ADMONÉTER.",
+# "Voy. AIGREFIN, poisson.", "Voy. BATTÉE au Supplément.".
+_VOY_RE = re.compile(r"^Voy\. ([A-ZÀ-ÖØ-ÝŒÆa-zà-öø-ÿœæ'’-]+)")
 
 
 def choose_littre(word, info, index):
@@ -271,6 +368,7 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
             own[w] = syn_def[w]
             kind[w] = "synonyms"
     values = {}
+    unresolved = 0
     for w in dico:
         info = words[w]
         d = own.get(w, "")
@@ -280,6 +378,8 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
                 t = fold_accents(_VOY_RE.match(voy[w]).group(1)).upper()
                 if t in in_dico and t != w and t in own:
                     target = t
+                else:
+                    unresolved += 1
             if target is None:
                 lemmas = sorted(info.lemmas.items(), key=lambda kv: (
                     0 if kind.get(kv[0]) == "littre" else 1, kv[1], kv[0]))
@@ -294,13 +394,11 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
                 # A lemma outside the list (too long, or hyphenated): its
                 # own text, when the Littré has it.
                 for lw, _ in sorted(info.lemmas.items(), key=lambda kv: (kv[1], kv[0])):
-                    if lw not in in_dico and lw in littre_index:
+                    if (lw not in in_dico and lw in littre_index
+                            and not _VOY_RE.match(littre_index[lw][0][1])):
                         d = safe_short(littre_index[lw][0][1])
                         kind[w] = "lemma text"
                         break
-            if not d and w in voy:
-                d = safe_short(voy[w])
-                kind[w] = "littre"
             if not d and w in syn_def:
                 d = syn_def[w]
                 kind[w] = "synonyms"
@@ -315,6 +413,8 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
         else:
             values[w] = "= %s£%s§%s" % (marker, abbr, d)
             kind.setdefault(w, "empty")
+    log("Littré texts that only send to another article (\"Voy. X\"): %d made references, "
+        "%d unresolved (never written as a definition)" % (len(voy) - unresolved, unresolved))
     return values, kind
 
 
@@ -381,11 +481,12 @@ def main(argv=None):
         log("source %s %s" % (name, version))
     paths = sources.paths(fetched)
 
-    words = build_words(paths, log)
+    syn_records, syn_by_key, syn_heads = build_synonyms(paths, log)
+    rules_by_sense = {}
+    littre_index = build_littre(paths, log, rules_by_sense)
+    words = build_words(paths, log, known_words=set(littre_index) | syn_heads)
     dico = sorted(words)
     ana = sorted((w for w in dico if len(w) <= 12), key=lambda w: (len(w), w))
-    syn_records, syn_by_key, _, _ = build_synonyms(paths, log)
-    littre_index = build_littre(paths, log)
     values, kind = build_definitions(words, dico, littre_index, syn_by_key, log)
     own_lengths = [len(w) for w in dico if kind[w] in ("littre", "synonyms", "lemma text")]
     long_max_def = max(own_lengths) if own_lengths else 0
@@ -405,6 +506,14 @@ def main(argv=None):
                                           long_max_def).encode("ascii"))
     update_notice(repo, fetched)
 
+    changed = Counter()
+    for w in dico:
+        if kind[w] in ("littre", "lemma text"):
+            changed.update(rules_by_sense.get(values[w].split("§", 1)[1], ()))
+        else:
+            changed.update(rules_by_sense.get(("none", w), ()))
+    log("definition lines changed by each cleaning rule (words whose own Littré text "
+        "the rule changed or removed): %s" % dict(sorted(changed.items())))
     counts = Counter(kind[w] for w in dico)
     log("DICO %d words, ANA %d, synonyms %d, definitions: %s, NOT %d"
         % (len(dico), len(ana), sum(len(v) for v in syn_records.values()), dict(counts),

@@ -2,6 +2,7 @@
 """Reads the StarDict edition of the Littré and extracts, for each
 headword, the first sense as one line of plain text."""
 
+import difflib
 import gzip
 import html
 import re
@@ -43,13 +44,11 @@ def headword_key(headword, max_len=15):
     """'SINGULIER, IÈRE' -> ('singulier', 'SINGULIER'); None when the
     headword is not a single word of 2 to max_len letters (any length
     from 2 when max_len is None)."""
-    h = _HOMONYM_RE.sub("", headword.strip())
-    h = h.split(",", 1)[0]
-    h = re.sub(r"\([^)]*\)", "", h).strip()
+    h = _spelling(headword)
     key = fold_accents(h).upper()
     if not re.fullmatch(r"[A-Z]{2,%s}" % ("" if max_len is None else max_len), key):
         return None
-    return h.lower(), key
+    return h, key
 
 
 def _plain(text):
@@ -72,32 +71,353 @@ def _shorten(text, limit=MAX_DEF):
     return (cut[:sp] if sp > limit // 2 else cut).rstrip(" ,;:") + "\u2026"
 
 
-def first_sense(entry):
-    """The first sense of an entry, plain text on one line ('' if none)."""
+_SECTION_TITLE_RE = re.compile(r"<b><big>(.*?)</big></b>", re.S)
+
+
+def _main_text(entry):
+    """The article's text before its first titled section; for an article
+    that has nothing there, the text of its supplement section (never its
+    history or etymology)."""
     m = _HEADER_RE.match(entry)
     body = entry[m.end():] if m else entry
-    parts = _SECTION_RE.split(body, 1)
-    main = parts[0]
-    if not _plain(main).strip() and len(parts) > 1:
-        # Entries of the supplement only: take the text after its title.
-        sup = parts[1]
-        sup = re.sub(r"^.*?</big></b>", "", sup, count=1, flags=re.S)
-        main = _SECTION_RE.split(sup, 1)[0]
-        main = re.sub(r"^\s*[A-ZÀ-Ý' -]+\.\s*Ajoutez\s*:?", "", main.strip())
+    titles = list(_SECTION_TITLE_RE.finditer(body))
+    main = body[:titles[0].start()] if titles else body
+    if _plain(main).strip():
+        return main
+    for i, t in enumerate(titles):
+        if not t.group(1).strip().startswith("SUPPLÉMENT"):
+            continue
+        end = titles[i + 1].start() if i + 1 < len(titles) else len(body)
+        sup = body[t.end():end].strip()
+        # The supplement repeats the headword ("REPLÂTRÉ, ÉE. Ajoutez :");
+        # a heading of another form ("EU...., EV....") is another article.
+        head = re.match(r"^([A-ZÀ-ÝŒÆ'(), -]+)\.(?!\.)\s*", sup)
+        if head:
+            sup = sup[head.end():]
+        elif re.match(r"^[A-ZÀ-ÝŒÆ'(), -]+\.\.", sup):
+            return ""
+        return sup
+    return ""
+
+
+def first_sense(entry, stats=None):
+    """The first sense of an entry, plain text on one line ('' if none).
+    stats, a Counter, receives the name of each cleaning rule that
+    changed the text."""
+    main = _main_text(entry)
     senses = list(_SENSE_RE.finditer(main))
     if senses:
         start = senses[0].end()
         end = senses[1].start() if len(senses) > 1 else len(main)
         main = main[start:end]
     # The first line that holds text is the definition proper; the lines
-    # that follow are examples, quotations and secondary uses.
+    # that follow are examples, quotations and secondary uses.  A line that
+    # is only "Ajoutez :" announces the supplement's text on the next one.
     lines = [ln for ln in (_plain(x).strip() for x in main.split("\n")) if ln]
+    if lines and lines[0].startswith("ÉTYM."):
+        _count(stats, "history, etymology or remark")
+        return ""
+    while lines and _AJOUTEZ_ALONE_RE.match(lines[0]):
+        _count(stats, "Ajoutez")
+        lines.pop(0)
     if not lines:
         return ""
     text = re.sub(r"\s+", " ", lines[0]).strip()
-    return _shorten(text)
+    text = clean_sense(text, stats)
+    return _shorten(text) if text else ""
+
+
+def _count(stats, rule):
+    if stats is not None:
+        stats[rule] += 1
+
+
+_AJOUTEZ_ALONE_RE = re.compile(r"^(?:[A-ZÀ-Ý][^.:]*\.\s*)?Ajoutez\s*:?\s*$")
+# Grammatical heads left at the start of a sense: "V. a.", "S. m. et f.",
+# "Adj.", "Loc. adv.", "Part. passé."...
+_GRAMMAR_HEAD_RE = re.compile(
+    r"^(?:(?:V|S)\. (?:a|n|m|f|réfl|pron|impers)\.(?:,? et (?:a|n|m|f|réfl)\.)*"
+    r"|Adj\.(?: (?:m|f|numér|verbal)\.)?|Adv\.|Loc\. adv\.|Part\. passé\.|Part\.|Prép\.)"
+    r"\s*(?=\S)")
+# Lower-case pieces of the article's header that spilled into its text:
+# "v. a.", "plur.", "masc.", "de temps.", "ou ALYSSON (a-li-sson), s. m.".
+_LOWER_HEAD_RE = re.compile(
+    r"^(?:(?:[vs]\. (?:a|n|m|f|réfl|pron|impers)\.(?:,? et (?:a|n|m|f|réfl)\.)*"
+    r"|plur\.|sing\.|masc\.|fém\.|féminin\.|masculin\.|impers\.|invar\."
+    r"|m\.?|f\.|ou f\.|ou m\.|adj\.|adv\.|famil\.|démonstr?\.|exclamatif\.|lat\.|latine\."
+    r"|de (?:temps|lieu|quantité|manière|négation|comparaison)\."
+    r"|au plur\. [^.]{1,40}\."
+    r"|ou [A-ZÀ-ÝŒÆ'-]{2,}(?:,? (?:ou )?[A-ZÀ-ÝŒÆ'-]{2,})* \([^)]*\),?"
+    r"(?: (?:s\. [mf]\.(?: et f\.)?|adj\.|v\. [an]\.))?)\s*)+")
+_LETTER_RE = re.compile(r"[^\W\d_]")
+# The tail of a quotation written in the text: "..., Voyage de Bachaumont,
+# dans RICHELET.", "..., FURETIÈRE., ..." (the author in capitals), or a
+# source named without a comma ("... et dans RICHELET").
+_CITATION_TAIL_RE = re.compile(
+    r"(?P<comma>,\s*(?:cité |vers cité )?dans [A-ZÀ-Ý][A-ZÀ-Ý'-]{2,}\b)"
+    r"|(?P<bare>\s(?:cité |vers cité |il se trouve )?dans [A-ZÀ-Ý][A-ZÀ-Ý'-]{2,}\b)"
+    r"|(?P<author>,\s(?:[A-Z][a-zé]+ )?(?:[A-Z]\. )*[A-ZÀ-Ý][A-ZÀ-Ý'-]{2,}"
+    r"(?: [A-ZÀ-Ý][A-ZÀ-Ý'-]+)*\.?,)")
+_ATTRIBUTION_RE = re.compile(r",\s+[A-ZÀ-Ý]")
+_ABBREVIATIONS = {"ch", "p", "t", "trad", "cf", "fig", "liv", "éd", "édit", "sect", "art",
+                  "chap", "vol", "ib", "ibid", "lat", "gr", "ital", "esp", "angl", "all",
+                  "franç", "provenç", "anc", "dr", "syn", "synon", "env", "v", "n", "loc"}
+
+
+def _sentence_ends(text, stop):
+    """Positions just after the sentence ends of text[:stop] (a period
+    after an abbreviation such as "Dict." or "trad." is none)."""
+    out = []
+    for m in re.finditer(r"[.!?](?=\s+[«A-ZÀ-Ý])", text[:stop]):
+        word = re.search(r"([^\W\d_]+)$", text[:m.start()])
+        w = word.group(1) if word else ""
+        if m.group(0) == "." and (len(w) <= 1 or w.lower() in _ABBREVIATIONS
+                                  or (w[:1].isupper() and len(w) <= 5 and not w.isupper())):
+            continue
+        out.append(m.end())
+    return out
+
+
+def _cut_citation(text):
+    """The text without a quotation's tail, or None when it has none."""
+    m = _CITATION_TAIL_RE.search(text)
+    if not m:
+        return None
+    ends = _sentence_ends(text, m.start())
+    prev = ends[-1] if ends else 0
+    if m.lastgroup == "comma":
+        seg = _ATTRIBUTION_RE.search(text, prev, m.start())
+        if seg is None:
+            return text[:m.start()]            # "Synonyme de X, dans FOURIER"
+        return text[:prev] if prev else text[:seg.start()]
+    return text[:prev] if prev else text[:m.start()]
+
+
+_PIPE_TAIL_RE = re.compile(r"\|\|.*$")
+_VOY_SENTENCE_RE = re.compile(r"(?:^|(?<=[.;] ))\(?[Vv]oy\. [^.;)]*[.;)]?\s*")
+# A definition that is only a label: "Terme de chimie.", "Néologisme.".
+_LABEL_ONLY_RE = re.compile(
+    r"^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}"
+    r"|Terme (?:populaire|familier|technique|didactique|vieilli|général)"
+    r"|Néologisme|Vieux mot|Vieux|Vieilli|Inusité|Familier|Populaire|Populairement"
+    r"|Technologie|Latinisme|Anciennement|Fig|Figurément|Mauvais mot|Mot forgé"
+    r"|Substantivement|Adjectivement|Absolument|Activement|Neutralement"
+    r"|Par (?:extension|abréviation|abstraction|analogie|plaisanterie|ironie|fiction)"
+    r"|Au (?:sing|plur|pluriel|singulier|féminin|masculin))\s*\.?$")
+
+
+def clean_sense(text, stats=None):
+    """Removes what the article's markup left in a first sense; '' when no
+    definition is left."""
+    pipe = text.find("||")
+    if pipe >= 0:
+        # "...ostréiculture.L'ostréiculteur garnit...||Journ. offic. ...>":
+        # a quotation glued to the sentence, then its source.
+        _count(stats, "||...> tail")
+        ends = [m.end() for m in re.finditer(r"\.(?=\s*[A-ZÀ-Ý])", text[:pipe])]
+        text = text[:ends[-1]] if ends else ""
+    text = re.sub(r"^Ajoutez\s*:\s*-?\s*", "", text)
+    m = _GRAMMAR_HEAD_RE.match(text)
+    if m:
+        _count(stats, "grammatical head")
+        text = text[m.end():]
+    if text[:1].islower() and not re.match(r"^voy\. ", text):
+        m = _LOWER_HEAD_RE.match(text)
+        if m and m.end() > 0:
+            text = text[m.end():]
+        if text:
+            text = text[0].upper() + text[1:]
+        _count(stats, "lower-case header fragment")
+    if re.match(r"^(?:ÉTYM\.|REM\.|[XVI]+e s\.)", text):
+        _count(stats, "history, etymology or remark")
+        return ""
+    cut = _cut_citation(text)
+    if cut is not None:
+        _count(stats, "citation tail")
+        text = cut.rstrip(" ,;:")
+        if len(_LETTER_RE.findall(text)) < 3:
+            return ""
+        if not text.endswith((".", "!", "?", "\u2026")):
+            text += "."
+    if re.search(r"[Vv]oy\. ", text) and not re.match(r"^Voy\. ", text):
+        rest = _VOY_SENTENCE_RE.sub("", text).strip()
+        if rest != text:
+            _count(stats, "embedded Voy.")
+            if not rest or _LABEL_ONLY_RE.match(rest):
+                m = re.search(r"[Vv]oy\. .*$", text)
+                text = "Voy. " + m.group(0)[5:]
+            else:
+                text = rest
+    text = re.sub(r"^voy\. ", "Voy. ", text)
+    if _LABEL_ONLY_RE.match(text):
+        _count(stats, "label only")
+        return ""
+    return text
 
 
 def grammar_label(entry):
     m = _HEADER_RE.match(entry)
     return re.sub(r"\s+", " ", _TAG_RE.sub("", m.group(1))).strip() if m else ""
+
+
+# --- Articles filed under another word ------------------------------------
+#
+# The index points some headwords at another word's article (ACHETER at
+# the article of BATH).  Every article opens with its headword's
+# pronunciation, "(o-bu-zié) s. m.": an index entry whose headword does not
+# sound like that pronunciation is not filed at its own article.
+
+KEEP_SCORE = 0.65      # from here on, the headword matches the pronunciation
+DOUBT_SCORE = 0.4      # below it, it does not (unless the text uses the word)
+OWNER_SCORE = 0.8      # another headword of the article that matches this well owns it
+
+_SPELLING_SUBS = [(re.compile(a), b) for a, b in [
+    ("[éèêë]", "E"), ("ç", "s"), ("œ", "E"), ("æ", "E")]]
+# Spelling to sound, roughly, applied in order to both sides.
+_SOUND_RULES = [(re.compile(a), b) for a, b in [
+    ("ph", "f"), ("gh", "G"), ("gu(?=[eiyE])", "G"), ("qu", "k"), ("c(?=[eiyE])", "s"),
+    ("g(?=[eiyE])", "j"), ("s?ch", "C"), ("sh", "C"), ("ck", "k"), ("c", "k"), ("q", "k"),
+    ("th", "t"), ("rh", "r"), ("wh", "w"), ("h", ""),
+    ("([aeou])il+", r"\1l"), ("ay", "Ei"), ("oy", "oi"),
+    ("[ae]in(?![aeiouE])", "in"), ("aim(?![aeiouE])", "in"),
+    ("eau", "o"), ("au", "o"), ("ai", "E"), ("ei", "E"), ("oe", "E"), ("ae", "E"),
+    ("um$", "om"), ("z", "s"), ("y", "i"), ("w", "ou"), ("x", "ks"),
+    (r"(.)\1+", r"\1")]]
+_WRITTEN_NASAL_RE = re.compile("[ae]([nm])(?![aeiouyE])")
+
+
+def sound(text, written=True):
+    """A rough sound key: "obusier" and "o-bu-zié" both give "obusiE" /
+    "obusie"-like keys.  written: text is a spelling (silent endings and
+    written nasals are reduced), not a pronunciation."""
+    s = re.sub(r"[^a-zà-ÿœæ]", "", text.lower())
+    for a, b in _SPELLING_SUBS:
+        s = a.sub(b, s)
+    s = fold_accents(s)
+    for a, b in _SOUND_RULES:
+        s = a.sub(b, s)
+    if written:
+        s = _WRITTEN_NASAL_RE.sub("an", s)
+        s = re.sub(r"(?:e?nt|e?s|[tdx])$", "", s) or s
+        s = re.sub(r"(?<=.)e$", "", s)
+    return s.lower()
+
+
+def pronunciations(entry):
+    """The pronunciation texts of an article's header: every parenthesised
+    group with lower-case letters, cut into its alternatives ("a-juta-j',
+    a-ju-toir"), each also word by word (for notes such as "on prononce
+    sin-t'-me-nou").  [] when the header has none."""
+    m = _HEADER_RE.match(entry)
+    if not m:
+        return []
+    header = _TAG_RE.sub("", m.group(1))
+    groups, depth, cur = [], 0, []
+    for ch in header:
+        if ch == "(":
+            depth += 1
+            if depth == 1:
+                cur = []
+                continue
+        elif ch == ")":
+            depth -= 1
+            if depth == 0:
+                groups.append("".join(cur))
+                continue
+        if depth >= 1:
+            cur.append(ch)
+    out = []
+    for g in groups:
+        if not re.search(r"[a-zà-ÿ]", g):
+            continue                       # "(SE)", "(A LA)": part of the headword
+        for piece in re.split(r"[;,:.()]| ou | et ", g):
+            piece = piece.strip()
+            if piece:
+                out.append(piece)
+                words = piece.split()
+                if len(words) > 1:
+                    out.extend(words)
+    return out
+
+
+def pronunciation_score(word, prons):
+    """How well a headword (lower case, accents kept) sounds like the best
+    of an article's pronunciations: 0 to 1."""
+    keys = {sound(word)}
+    if "ch" in word:
+        keys.add(sound(word.replace("ch", "k")))     # chaos, choléra
+    if "en" in word:
+        keys.add(sound(word.replace("en", "in")))    # européen
+    best = 0.0
+    for p in prons:
+        b = sound(p, written=False)
+        if not b:
+            continue
+        for a in keys:
+            if a:
+                best = max(best, difflib.SequenceMatcher(None, a, b, autojunk=False).ratio())
+    return best
+
+
+def uses_word(word, entry):
+    """True when the article's text (header aside) writes the word or a
+    form of it (its first letters, for a word of more than 4 letters)."""
+    m = _HEADER_RE.match(entry)
+    body = entry[m.end():] if m else entry
+    text = fold_accents(html.unescape(_TAG_RE.sub(" ", body))).lower()
+    words = set(re.findall(r"[a-z]+", text))
+    k = re.sub(r"[^a-z]", "", fold_accents(word).lower())
+    if k in words:
+        return True
+    if len(k) <= 4:
+        return False
+    stem = k[:max(4, len(k) - 3)]
+    return any(w.startswith(stem) for w in words)
+
+
+def _spelling(headword):
+    """'SINGULIER, IÈRE' -> 'singulier'; 'GO (TOUT DE)' -> 'go'."""
+    h = _HOMONYM_RE.sub("", headword.strip()).split(",", 1)[0]
+    return re.sub(r"\([^)]*\)", "", h).strip().lower()
+
+
+def filing_scores(entries):
+    """For (headword, text, where) index entries: a list, in entry order,
+    of (score, best score of another headword of the same article, uses
+    the word) with score None for an article without a pronunciation."""
+    prons = {}
+    cache = {}
+    scores = []
+    for headword, text, where in entries:
+        if where not in prons:
+            prons[where] = pronunciations(text)
+        w = _spelling(headword)
+        if (w, where) not in cache:
+            cache[w, where] = pronunciation_score(w, prons[where]) if prons[where] else None
+        scores.append(cache[w, where])
+    by_article = {}
+    for (headword, _, where), sc in zip(entries, scores):
+        key = re.sub(r"[^a-z]", "", fold_accents(_spelling(headword)))
+        if sc is not None:
+            d = by_article.setdefault(where, {})
+            d[key] = max(d.get(key, 0.0), sc)
+    out = []
+    for (headword, text, where), sc in zip(entries, scores):
+        key = re.sub(r"[^a-z]", "", fold_accents(_spelling(headword)))
+        other = max([v for k, v in by_article.get(where, {}).items() if k != key] or [0.0])
+        # Whether the text uses the word only matters below KEEP_SCORE.
+        uses = sc is not None and sc >= KEEP_SCORE or uses_word(_spelling(headword), text)
+        out.append((sc, other, uses))
+    return out
+
+
+def filed_at_own_article(score, other, uses):
+    """The rule: is an index entry filed at its own word's article?"""
+    owned_elsewhere = other >= OWNER_SCORE
+    if score is None:
+        return uses or not owned_elsewhere
+    if score >= KEEP_SCORE:
+        return True
+    if score >= DOUBT_SCORE:
+        return uses or not owned_elsewhere
+    return uses and not owned_elsewhere

@@ -10,8 +10,15 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+import gzip       # noqa: E402
+import struct     # noqa: E402
+from collections import Counter  # noqa: E402
+
 import affix      # noqa: E402
+import build_words  # noqa: E402
+import littre     # noqa: E402
 import pos        # noqa: E402
+import thesaurus  # noqa: E402
 from textutil import dico_form, sort_key_synonym, to_cp1252_text  # noqa: E402
 
 AFF = """SET UTF-8
@@ -124,9 +131,197 @@ class PartOfSpeechTest(unittest.TestCase):
 
     def test_synonym_codes(self):
         for codes, expected in [({"n", "adj"}, "adj n"), ({"n", "adv"}, "adv n"),
-                                ({"adj", "adv", "n"}, "adj adv n"), (set(), "")]:
+                                ({"adj", "adv", "n"}, "adj n"), (set(), "")]:
             with self.subTest(codes=codes):
                 self.assertEqual(pos.synonym_codes(codes), expected)
+
+
+def _article(pron, text):
+    return "<i><small>(%s) s. m.</small></i>\n    %s\n\n<b><big>ÉTYMOLOGIE</big></b>\n\n    Lat." % (
+        pron, text)
+
+
+# A hand-made Littré index: OBUS is filed at the article of URTICINE, as
+# in the real index; OBUSIER and URTICINE are at their own; BOMBE only
+# sends to OBUS.
+LITTRE = [
+    ("OBUS", _article("ur-ti-sin", "Matière colorante rouge des sommités de l'ortie.")),
+    ("URTICINE", None),     # the same article as the line above
+    ("OBUSIER", _article("o-bu-zié", "Espèce de mortier monté sur un affût à roues.")),
+    ("BOMBE", _article("bon-b'", "Voy. OBUS.")),
+    ("GRIOTTIER", _article("gri-o-tié", "Arbre qui porte les griottes.")),
+    ("AMITIÉ", None),       # filed at the article of GRIOTTIER too
+]
+
+
+class LittreGeneratorTest(unittest.TestCase):
+    """The generator on a small StarDict index with misfiled articles."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.TemporaryDirectory()
+        d = Path(cls.tmp.name)
+        data, idx, where, last = b"", [], {}, None
+        for head, text in LITTRE:
+            if text is not None:
+                raw = text.encode("utf-8")
+                last = (len(data), len(raw))
+                data += raw
+            idx.append(head.encode("utf-8") + b"\0" + struct.pack(">II", *last))
+        (d / "l.idx").write_bytes(b"".join(idx))
+        with gzip.open(d / "l.dict.dz", "wb") as f:
+            f.write(data)
+        cls.index = build_words.build_littre(
+            {"littre_idx": d / "l.idx", "littre_dict": d / "l.dict.dz"}, log=lambda m: None)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tmp.cleanup()
+
+    def test_misfiled_entries_are_left_out(self):
+        self.assertNotIn("OBUS", self.index)
+        self.assertNotIn("AMITIE", self.index)
+        self.assertEqual(self.index["URTICINE"][0][1],
+                         "Matière colorante rouge des sommités de l'ortie.")
+        self.assertEqual(self.index["GRIOTTIER"][0][1], "Arbre qui porte les griottes.")
+        self.assertIn("OBUSIER", self.index)
+
+    def _word(self, lemma=None, is_lemma=True):
+        info = build_words.WordInfo()
+        info.admitted, info.codes, info.is_lemma = True, {"n"}, is_lemma
+        if lemma:
+            info.lemmas[lemma] = 1
+        return info
+
+    def test_definitions_fall_back_without_the_misfiled_article(self):
+        words = {"OBUS": self._word(), "OBUSIER": self._word(), "BOMBE": self._word(),
+                 "AMITIE": self._word(), "AMITIES": self._word("AMITIE", is_lemma=False),
+                 "BOMBES": self._word("BOMBE", is_lemma=False)}
+        dico = sorted(words)
+        syn = {"AMITIE": ["affection", "attachement"]}
+        values, kind = build_words.build_definitions(words, dico, self.index, syn, log=lambda m: None)
+        self.assertEqual(values["OBUS"], "= £n§")                   # part of speech only
+        self.assertEqual(values["BOMBE"], "= £n§")                  # its "Voy. OBUS." is not followed
+        self.assertEqual(values["BOMBES"], "= £n§")
+        self.assertEqual(values["AMITIE"], "= £n§Synonymes : affection, attachement.")
+        self.assertEqual(values["AMITIES"], "= £n§Voir AMITIE.")
+        self.assertTrue(values["OBUSIER"].endswith("affût à roues."))
+
+    def test_pronunciation_scores(self):
+        for word, pron, at_least, below in [
+                ("obusier", "o-bu-zié", littre.KEEP_SCORE, 1.01),
+                ("balancement", "ba-lan-se-man", littre.KEEP_SCORE, 1.01),
+                ("chaos", "ka-ô", littre.DOUBT_SCORE, 1.01),
+                ("acheter", "bat'", 0.0, littre.KEEP_SCORE),
+                ("obus", "ur-ti-sin", 0.0, littre.DOUBT_SCORE)]:
+            with self.subTest(word=word):
+                score = littre.pronunciation_score(word, [pron])
+                self.assertGreaterEqual(score, at_least)
+                self.assertLess(score, below)
+
+
+class FirstSenseTest(unittest.TestCase):
+    def test_cleaning_rules(self):
+        cases = [
+            # first line of the sense, rule, definition kept
+            ("V. a. Rendre bon. Les caves fraîches abonnissent le vin.", "grammatical head",
+             "Rendre bon. Les caves fraîches abonnissent le vin."),
+            ("v. a. Rendre bête.", "lower-case header fragment", "Rendre bête."),
+            ("ou ALYSSON (a-li-sson), s. m. Plante d'agrément.", "lower-case header fragment",
+             "Plante d'agrément."),
+            ("plur. Terme d'antiquité romaine. Frères arvales.", "lower-case header fragment",
+             "Terme d'antiquité romaine. Frères arvales."),
+            ("Vieillard qui se sert d'une béquille. Alors sortit d'une portière Un béquillard "
+             "sec et gris, Voyage de Bachaumont, dans RICHELET.", "citation tail",
+             "Vieillard qui se sert d'une béquille."),
+            ("Terme de physique. Synonyme de conductibilité, dans FOURIER, Théorie de la "
+             "chaleur.", "citation tail", "Terme de physique. Synonyme de conductibilité."),
+            ("Avec candeur. Il y a des gens, Dict. de Trévoux, dans DESFONTAINES.",
+             "citation tail", "Avec candeur."),
+            ("Celui qui pratique l'ostréiculture.L'ostréiculteur garnit son parc||Journ. "
+             "offic. 19 avril 1875>", "||...> tail", "Celui qui pratique l'ostréiculture."),
+            ("XIVe s.", "history, etymology or remark", ""),
+            ("Terme de chimie.", "label only", ""),
+            ("Substantivement.", "label only", ""),
+            ("Mauvais mot. Voy. HYPSOMÉTRIE.", "embedded Voy.", "Voy. HYPSOMÉTRIE."),
+            ("Plante vivace. Voy. GENÊT. Fleurs jaunes.", "embedded Voy.",
+             "Plante vivace. Fleurs jaunes."),
+        ]
+        for text, rule, expected in cases:
+            with self.subTest(text=text):
+                stats = Counter()
+                self.assertEqual(littre.clean_sense(text, stats), expected)
+                self.assertIn(rule, stats)
+
+    def test_history_and_supplement(self):
+        eu = ("<i><small>(u, ue) part. passé du verbe avoir</small></i>\n\n<b><big>HISTORIQUE"
+              "</big></b>\n\n    XIVe s. \n\n<b><big>SUPPLÉMENT AU DICTIONNAIRE</big></b>\n"
+              "EU...., EV....\n    Préfixe qui signifie bien.")
+        self.assertEqual(littre.first_sense(eu), "")
+        elegi = "<i><small></small></i>\n    Ajoutez :\n    Il se dit aussi de pièces de fer."
+        self.assertEqual(littre.first_sense(elegi), "Il se dit aussi de pièces de fer.")
+        sup = ("<i><small>(re-plâ-tré) part. passé</small></i>\n\n<b><big>SUPPLÉMENT AU "
+               "DICTIONNAIRE</big></b>\n\n    REPLÂTRÉ, ÉE. Ajoutez :\n    Se dit aussi d'une "
+               "personne mal raccommodée.")
+        self.assertEqual(littre.first_sense(sup), "Se dit aussi d'une personne mal raccommodée.")
+
+
+class ScrabbleWordsTest(unittest.TestCase):
+    def test_abbreviations(self):
+        aff = affix.AffixFile.__new__(affix.AffixFile)
+        aff.suffixes = {"S.": []}
+        line = iter(range(1, 100))
+
+        def root(word, morph, flags=()):
+            return affix.Root(word, frozenset(flags), tuple(morph.split()), next(line))
+        roots = {
+            "janv": root("janv", "po:nom is:mas is:inv", ["L'"]),
+            "janvier": root("janvier", "po:nom is:mas", ["S."]),
+            "vs": root("vs", "po:mg po:prep"),
+            "litt": root("litt", "po:adv"),
+            "littéralement": root("littéralement", "po:adv"),
+            "nord": root("nord", "po:nom is:mas is:inv"),      # the Littré knows it
+            "nordique": root("nordique", "po:adj", ["S."]),
+            "univ": root("univ", "po:nom is:fem", ["S."]),    # inflects
+            "bras": root("bras", "po:nom is:mas is:inv"),
+            "brasser": root("brasser", "po:v1"),
+            "hard": root("hard", "po:adj is:epi is:inv"),     # not a noun or adverb
+            "harde": root("harde", "po:nom is:fem", ["S."]),
+        }
+        finder = build_words.AbbreviationFinder(aff, roots.values(), known_words={"NORD"})
+        found = sorted(w for w, r in roots.items() if finder(r))
+        self.assertEqual(found, ["janv", "litt", "vs"])
+
+    def test_forms_that_are_not_words(self):
+        for text, expected in [("xixᵉ", None), ("iiᵉ", None), ("1ᵉʳ", None), ("xix", "XIX"),
+                               ("œuvre", "OEUVRE")]:
+            with self.subTest(text=text):
+                self.assertEqual(dico_form(text), expected)
+        qu = affix.Root("qu", frozenset(), ("po:mg", "po:cjsub", "po:err"), 1)
+        self.assertTrue(build_words.is_error_form(qu))
+
+
+class ThesaurusTest(unittest.TestCase):
+    def test_synonym_records(self):
+        with tempfile.TemporaryDirectory() as d:
+            p = Path(d) / "th.dat"
+            p.write_text(
+                "UTF-8\n"
+                "affaisser|1\n(Verbe)|faire fléchir|plier(se)|faire|tasser(se)|écrouler\n"
+                "plier(se)|1\n(?)|affaisser|faire fléchir|faire|tasser(se)\n"
+                "cornemuseux|1\n(?)|?\n"
+                "bouleversé|1\n(Adjectif)|boulverser|ému\n"
+                "ghesha|1\n(Nom)|courtisane\n"
+                "visage|1\n(Nom)|face|gueule (familier)|fric (argot)\n", encoding="utf-8")
+            records, _, heads = build_words.build_synonyms({"thes": p}, log=lambda m: None)
+        flat = [r for L in records.values() for r in L]
+        self.assertEqual(sorted(flat), sorted([
+            "affaisser§v$écrouler", "bouleversé§adj$bouleverser\\ému",
+            "geisha§n$courtisane", "visage§n$face\\gueule\\fric"]))
+        # Every headword is a known word, with or without a record left.
+        self.assertEqual(heads, {"AFFAISSER", "PLIER(SE)", "CORNEMUSEUX", "BOULEVERSE",
+                                 "GEISHA", "VISAGE"})
+        self.assertIn("boulverser", thesaurus.CORRECTIONS)
 
 
 if __name__ == "__main__":

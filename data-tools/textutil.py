@@ -28,10 +28,17 @@ def fold_accents(text):
 WORD_RE = re.compile(r"^[A-Z]{2,15}$")
 
 
+def _plain_letter(ch):
+    """A letter that is not a compatibility form (superscript ᵉ, ʳ...)."""
+    return ch.isalpha() and not unicodedata.decomposition(ch).startswith("<")
+
+
 def dico_form(text):
     """The dictionary spelling of a lower-case form, or None when the form
-    has a capital or does not fold to 2 to 15 letters A to Z."""
-    if any(ch.isupper() for ch in text):
+    has a capital, holds anything but plain letters (a superscript, as in
+    the ordinal xixᵉ, a digit, a hyphen...) or does not fold to 2 to 15
+    letters A to Z."""
+    if any(ch.isupper() or not _plain_letter(ch) for ch in text):
         return None
     w = fold_accents(text).upper()
     return w if WORD_RE.match(w) else None

@@ -1,6 +1,7 @@
 # Lexiparc data tools - GPL-3.0-or-later
 """Reads a MyThes thesaurus (.dat) into one merged entry per headword."""
 
+import re
 from collections import OrderedDict
 
 
@@ -36,3 +37,45 @@ def read_thesaurus(path):
                 if s not in syns:
                     syns.append(s)
     return entries
+
+
+# Misspellings of the thesaurus, with their spelling (headwords and synonyms):
+# the single-word synonyms that neither the spelling dictionary nor the
+# thesaurus's headwords know, where the intended word is plain.
+CORRECTIONS = {
+    "anethésie": "anesthésie",
+    "bordonnement": "bourdonnement",
+    "boulverser": "bouleverser",
+    "camouffler": "camoufler",
+    "félinne": "féline",
+    "ghesha": "geisha",
+    "remou": "remous",
+}
+# Usage labels written inside a synonym: "gueule (familier)", "fric (argot)".
+_USAGE_LABEL_RE = re.compile(
+    r"\s*\((?:familier|argot|populaire|vulgaire|fam\.|pop\.|vieilli|littéraire)\)\s*$")
+_LETTER_RE = re.compile(r"[^\W\d_]")
+# Headwords of the thesaurus that were put in each other's records although
+# they have nothing in common: each loses the others from its synonyms (and
+# plier(se), tasser(se) and faire fléchir, which list nothing else, are
+# left without a record).  Many groups of records list each other, rightly
+# (abeille, apidé, bourdon...): only this one is wrong.
+UNRELATED_GROUPS = [
+    frozenset(["affaisser", "agissant", "boursicoteur", "conduire", "employer", "faire",
+               "faire fléchir", "plier(se)", "tasser(se)"]),
+]
+
+
+def correct(text, stats):
+    """A headword or synonym with the corrections above, its usage label
+    removed; '' for a synonym without any letter ("?")."""
+    if not _LETTER_RE.search(text):
+        stats["synonym without a letter"] += 1
+        return ""
+    t = _USAGE_LABEL_RE.sub("", text)
+    if t != text:
+        stats["usage label removed"] += 1
+    if t in CORRECTIONS:
+        stats["misspelling corrected"] += 1
+        t = CORRECTIONS[t]
+    return t

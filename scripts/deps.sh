@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ ccache qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
       qt6-translations-l10n fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth xdg-utils
-      libglib2.0-dev clang libclang-rt-14-dev)
+      libglib2.0-dev clang libclang-rt-14-dev python3)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

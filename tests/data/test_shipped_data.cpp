@@ -11,6 +11,20 @@
 class TestShippedData : public QObject {
     Q_OBJECT
     WordData data_;
+    QStringList definitionLines_;  // the file's lines, "[Cont]" first
+
+    // The value of a word's line of the definitions file, or a null string when the word is
+    // not in the list.
+    QString value(const QString& word) const
+    {
+        const auto it = std::lower_bound(data_.DicoWords.cbegin(), data_.DicoWords.cend(), word);
+        if (it == data_.DicoWords.cend() || *it != word)
+            return {};
+        const QString& line = definitionLines_[1 + (it - data_.DicoWords.cbegin())];
+        return line.mid(line.indexOf(u'=')).trimmed();
+    }
+
+    static QString definitionOf(const QString& value) { return value.mid(value.indexOf(u'§') + 1); }
 
 private slots:
     void initTestCase()
@@ -19,6 +33,9 @@ private slots:
         ChargeListeAna(data_);
         for (char16_t l = u'A'; l <= u'Z'; ++l)
             ChargeLettreSyno(data_, QChar(l));
+        QFile f(QStringLiteral(LEXIPARC_SOURCE_DIR "/resources/definitions1.20.ret"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        definitionLines_ = fromWindows1252(f.readAll()).split(QStringLiteral("\r\n"));
     }
 
     void dictionary()
@@ -75,9 +92,7 @@ private slots:
 
     void definitionsFile()
     {
-        QFile f(QStringLiteral(LEXIPARC_SOURCE_DIR "/resources/definitions1.20.ret"));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList lines = fromWindows1252(f.readAll()).split(QStringLiteral("\r\n"));
+        const QStringList& lines = definitionLines_;
         QCOMPARE(lines.first(), QStringLiteral("[Cont]"));
         const QStringList dico = data_.DicoWords.toStringList();
         int own = 0;
@@ -107,6 +122,99 @@ private slots:
         }
         QCOMPARE(n - 1, qsizetype(data_.DicoWords.size()));
         QCOMPARE(own, DataCounts::kNbDefinitions);
+    }
+
+    // Forms that are not words: ordinals folded from superscript letters, the elided forms
+    // that the spelling dictionary marks as errors.
+    void notWordsAreAbsent_data()
+    {
+        QTest::addColumn<QString>("form");
+        for (const char* w : {"IE", "IER", "IIE", "IIIE", "XE", "XIXE", "XXE", "XXXVIIIES", "IIES",
+                              "QU", "JUSQU", "LORSQU", "PUISQU", "QUELQU", "QUOIQU", "PRESQU"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+    void notWordsAreAbsent()
+    {
+        QFETCH(QString, form);
+        QVERIFY(value(form).isNull());
+    }
+
+    // Abbreviations, prefixes and letter names stay in the list, marked NOT; real words of
+    // the same kind stay admitted.
+    void abbreviationsAreMarkedNot_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("admitted");
+        for (const char* w : {"JANV", "JUIL", "FEVR", "AVR", "OCT", "NOV", "DEC", "BIBL", "CIRC", "ETYM",
+                              "LITT", "COLL", "CHAP", "FIG", "ENV", "LN", "AV", "VS", "ED", "AE", "FTP",
+                              "FTPS", "ANTI", "CM", "KG"})
+            QTest::newRow(w) << QString::fromLatin1(w) << false;
+        for (const char* w : {"HARD", "OPEN", "JANVIER", "NORD", "BRAS", "VIE", "MIE", "LIE", "ANTAN"})
+            QTest::newRow(w) << QString::fromLatin1(w) << true;
+    }
+    void abbreviationsAreMarkedNot()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, admitted);
+        const QString v = value(word);
+        QVERIFY2(!v.isNull(), qPrintable(word));
+        QCOMPARE(v.startsWith(QStringLiteral("= NOT£")), !admitted);
+    }
+
+    // The Littré index files these words at another word's article: none of them shows it.
+    void noDefinitionOfAnotherWord_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("foreign");
+        QTest::newRow("ACHETER") << "ACHETER" << "Hébreux";
+        QTest::newRow("ACHETAIT") << "ACHETAIT" << "Hébreux";
+        QTest::newRow("ABOLIR") << "ABOLIR" << "Mouvement alternatif";
+        QTest::newRow("AMITIE") << "AMITIE" << "griottes";
+        QTest::newRow("OBUS") << "OBUS" << "ortie";
+        QTest::newRow("FOULARD") << "FOULARD" << "isomère";
+    }
+    void noDefinitionOfAnotherWord()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, foreign);
+        QString d = definitionOf(value(word));
+        if (d.startsWith(QStringLiteral("Voir ")) && d.size() < 22)
+            d = definitionOf(value(d.mid(5).chopped(1)));
+        QVERIFY2(!d.contains(foreign), qPrintable(word + u' ' + d));
+    }
+
+    // Definitions are clean sentences: no leftover of the article's markup.
+    void noMarkupLeftovers()
+    {
+        static const QRegularExpression leftover(QStringLiteral(
+            "^(?:[VS]\\. [an]\\. |\\p{Ll}|Voy\\. |[XVI]+e s\\.|ÉTYM\\.)|\\bdans (?:RICHELET|DESFONTAINES|JAL)\\b"
+            "|Ajoutez :|\\|\\||^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}|Néologisme|Substantivement|Par extension)\\.$"));
+        QStringList found;
+        for (qsizetype i = 1; i < definitionLines_.size(); ++i) {
+            const QString d = definitionOf(definitionLines_[i]);
+            if (leftover.match(d).hasMatch())
+                found << definitionLines_[i];
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.mid(0, 5).join(u'\n')));
+    }
+
+    // The thesaurus's faults: a "?" synonym, usage labels, misspellings, and the records of
+    // unrelated words that only listed each other.
+    void synonymCorrections()
+    {
+        for (const QStringList& letter : data_.TabSyno)
+            for (const QString& r : letter) {
+                const QStringList syns = r.mid(r.indexOf(u'$') + 1).split(u'\\');
+                const QString head = r.left(r.indexOf(u'§'));
+                QVERIFY2(!syns.contains(QStringLiteral("?")), qPrintable(r));
+                QVERIFY2(!r.contains(QStringLiteral("(familier)")) && !r.contains(QStringLiteral("(argot)")),
+                         qPrintable(r));
+                QVERIFY2(!r.contains(QStringLiteral("boulverser")) && !r.contains(QStringLiteral("ghesha")),
+                         qPrintable(r));
+                QVERIFY2(head != QStringLiteral("plier(se)") && head != QStringLiteral("tasser(se)"), qPrintable(r));
+                if (head == QStringLiteral("affaisser") || head == QStringLiteral("employer"))
+                    QVERIFY2(!syns.contains(QStringLiteral("boursicoteur")), qPrintable(r));
+            }
     }
 };
 
