@@ -62,7 +62,8 @@ QString majuscules(const QString& t)
 
 // The window searches through the packed keys it builds once the index is ready; --slots
 // searches through the index slots alone; --plain times it against the plain scan.
-const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--slots] [--plain]", [](BenchContext& ctx) {
+const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--slots] [--plain]",
+                            [](BenchContext& ctx) {
     QString lettresTapees;
     QString mini = QStringLiteral("2");
     QString obligatoire;
@@ -102,7 +103,10 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
     if (simple) {
         QStringList plain;
         printAgainstPlain(ctx, cherche,
-                          [&] { plain = anagrammesSimples(ctx.words.AnaWords, lettresTapees, longueurMinimale(mini), obligatoire); },
+                          [&] {
+                              plain = anagrammesSimples(ctx.words.AnaWords, lettresTapees, longueurMinimale(mini),
+                                                        obligatoire);
+                          },
                           [&] {
                               QStringList a = r.LstAna, b = plain;
                               a.sort();

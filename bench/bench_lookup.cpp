@@ -103,7 +103,8 @@ const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS] [--plain
     // The dictionary position alone, the first step of the lookup.
     const QString majuscule = word.toUpper();
     qsizetype position = -1;
-    const double positionMs = medianMs(std::max(ctx.repeat, 101), [&] { position = ctx.words.DicoWords.indexOf(majuscule); });
+    const double positionMs =
+        medianMs(std::max(ctx.repeat, 101), [&] { position = ctx.words.DicoWords.indexOf(majuscule); });
     ctx.err << "position: " << position + 1 << Qt::endl;
     ctx.err << "position_ms: " << QString::number(positionMs, 'f', 4) << Qt::endl;
     for (const QString& line : lignesAffichageDico(r, sautLigne))

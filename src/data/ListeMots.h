@@ -85,6 +85,11 @@ public:
             ++i_;
             return *this;
         }
+        const_iterator& operator--()
+        {
+            --i_;
+            return *this;
+        }
         const_iterator& operator+=(difference_type d)
         {
             i_ += d;
@@ -101,6 +106,8 @@ public:
     };
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
+    const_iterator cbegin() const { return begin(); }
+    const_iterator cend() const { return end(); }
 
 private:
     struct Brut {
