@@ -385,7 +385,14 @@ public:
     }
 
 private:
-    void garde(qint32 mot, const Recherche& q) { c_.examine(quint32(mot), cleTriee(index_.octets(mot)), 0, q); }
+    // Only a word of the subset's size can be accepted or noted. An index that stores no
+    // text twice numbers each text once.
+    void garde(qint32 mot, const Recherche& q)
+    {
+        const QByteArrayView o = index_.octets(mot);
+        if (o.size() == q.taille)
+            c_.examine(quint32(mot), cleTriee(o), index_.ordonne() ? quint32(mot) : 0, q);
+    }
     const AnagramIndex& index_;
     Collecte& c_;
 };
@@ -548,7 +555,8 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     quint16 passe = 0;
 
     const bool parCles = cles && cles->decrit(index);
-    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0, parCles);
+    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
+                      parCles || index.ordonne());
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);
     std::optional<LectureCles> lectureCles;
