@@ -28,6 +28,12 @@ struct BenchRegistration {
 double medianMs(int repeat, const std::function<void()>& work);
 // Prints "time_ms: X".
 void printTime(BenchContext& ctx, double ms);
+// --plain: runs the program's work and a straightforward scan over the same data in alternate
+// rounds (ctx.repeat each), then prints "time_ms" (the program's median), "plain_ms" (the
+// scan's median), "ratio" (the first over the second) and "plain_same" (1 when `same` says
+// that both found the same results, order aside).
+void printAgainstPlain(BenchContext& ctx, const std::function<void()>& ours, const std::function<void()>& plain,
+                       const std::function<bool()>& same);
 // Loads what the loading screen loads: the dictionary, the 2-to-12-letter list and its index,
 // and the synonyms (each part on request).
 void loadWords(WordData& words, bool anagrams, bool index, bool synonyms);

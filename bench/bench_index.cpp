@@ -11,7 +11,7 @@ const BenchRegistration reg("index", "index", [](BenchContext& ctx) {
     if (!ctx.args.isEmpty())
         return usage(ctx, "index");
     loadWords(ctx.words, true, false, false);
-    const QStringList& words = ctx.words.AnaWords;
+    const ListeMots& words = ctx.words.AnaWords;
     AnagramIndex& index = ctx.words.Anagrammes;
     const double build = medianMs(ctx.repeat, [&] { index.IndexeAnagrammes(words); });
 
@@ -20,8 +20,8 @@ const BenchRegistration reg("index", "index", [](BenchContext& ctx) {
     const double queries = medianMs(ctx.repeat, [&] {
         found = 0;
         qint32 count = 0;
-        for (const QString& w : words)
-            if (index.ChercheAnagrammes(w, results, count))
+        for (qsizetype i = 0; i < words.size(); ++i)
+            if (index.ChercheAnagrammes(words.at(i), results, count))
                 found += count;
     });
 

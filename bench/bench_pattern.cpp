@@ -6,9 +6,29 @@
 #include "tools/crossword/PatternSearch.h"
 
 namespace {
-const BenchRegistration reg("pattern", "pattern LENGTH PATTERN  (PATTERN: letters and \"?\" for open positions)",
+// The plain scan: every word of the pattern's length whose letters equal the pattern's at
+// every known position; in list order.
+QStringList motifSimple(const ListeMots& mots, const QString& motif)
+{
+    QStringList out;
+    const QByteArray m = motif.toLatin1();
+    const ListeMots::Bloc b = mots.bloc(int(m.size()));
+    for (qsizetype k = 0; k < b.nombre; ++k) {
+        const char* w = b.debut + k * b.longueur;
+        bool ok = true;
+        for (int j = 0; j < b.longueur; ++j)
+            ok = ok && (m[j] == '_' || m[j] == w[j]);
+        if (ok)
+            out.append(QString::fromLatin1(w, b.longueur));
+    }
+    return out;
+}
+
+const BenchRegistration reg("pattern",
+                            "pattern LENGTH PATTERN [--plain]  (PATTERN: letters and \"?\" for open positions)",
                             [](BenchContext& ctx) {
-    if (ctx.args.size() != 2)
+    const bool simple = ctx.args.size() == 3 && ctx.args[2] == QLatin1String("--plain");
+    if (ctx.args.size() != 2 && !simple)
         return usage(ctx, "pattern");
     bool ok = false;
     const int longueur = ctx.args[0].toInt(&ok);
@@ -31,13 +51,19 @@ const BenchRegistration reg("pattern", "pattern LENGTH PATTERN  (PATTERN: letter
     const BlocsLongueur blocs = CalculeBlocsLongueur(ctx.words.AnaWords);
     const QString motif = MotifDesCases(cases, longueur);
     QStringList found;
-    const double ms = medianMs(ctx.repeat, [&] { found = ChercheMotCroix(ctx.words.AnaWords, blocs, motif); });
+    const auto cherche = [&] { found = ChercheMotCroix(ctx.words.AnaWords, blocs, motif); };
+    QStringList plain;
+    const double ms = simple ? 0 : medianMs(ctx.repeat, cherche);
+    if (simple)
+        printAgainstPlain(ctx, cherche, [&] { plain = motifSimple(ctx.words.AnaWords, motif); },
+                          [&] { return found == plain; });
     for (const QString& w : found)
         ctx.out << w << '\n';
     ctx.out.flush();
     ctx.err << "count: " << found.size() << Qt::endl;
     ctx.err << "label: " << TexteNombreMots(found.size()) << Qt::endl;
-    printTime(ctx, ms);
+    if (!simple)
+        printTime(ctx, ms);
     return 0;
 });
 }

@@ -45,6 +45,29 @@ void printTime(BenchContext& ctx, double ms)
     ctx.err << "time_ms: " << QString::number(ms, 'f', 3) << Qt::endl;
 }
 
+void printAgainstPlain(BenchContext& ctx, const std::function<void()>& ours, const std::function<void()>& plain,
+                       const std::function<bool()>& same)
+{
+    std::vector<double> a, b;
+    for (int i = 0; i < std::max(1, ctx.repeat); ++i) {
+        QElapsedTimer t;
+        t.start();
+        ours();
+        a.push_back(double(t.nsecsElapsed()) / 1e6);
+        t.restart();
+        plain();
+        b.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    const double ms = a[a.size() / 2];
+    const double plainMs = b[b.size() / 2];
+    printTime(ctx, ms);
+    ctx.err << "plain_ms: " << QString::number(plainMs, 'f', 3) << Qt::endl;
+    ctx.err << "ratio: " << QString::number(plainMs > 0 ? ms / plainMs : 0.0, 'f', 2) << Qt::endl;
+    ctx.err << "plain_same: " << (same() ? 1 : 0) << Qt::endl;
+}
+
 void loadWords(WordData& words, bool anagrams, bool index, bool synonyms)
 {
     if (words.DicoWords.isEmpty())

@@ -9,6 +9,8 @@
 // Reads an embedded resource by its type name ("DICO", "ANA", "SYNONYA"...) and cuts it into
 // records. A missing resource raises a RuntimeError (326).
 QStringList ChargeRessource(const QString& type, int id);
+// The same records held as a compact word list.
+ListeMots ChargeListeMots(const QString& type, int id);
 
 // The loaders of the word tables.
 void ChargeDico(WordData& data);          // DicoWords from "DICO"

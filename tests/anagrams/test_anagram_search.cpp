@@ -15,8 +15,9 @@
 
 namespace {
 // The search done the plain way: every size, joker letter and mask in turn, each subset
-// looked up through ChercheAnagrammes, each slot word kept when it is made of the subset's
-// letters and was not kept before.
+// looked up through ChercheAnagrammes, each slot word of the size kept when each of its
+// characters occurs among the working letters (the joker replaced by the current letter),
+// no more often than there, and it was not kept before.
 QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, const QString& obligatoire)
 {
     s.remove(u' ');
@@ -37,7 +38,12 @@ QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, cons
                     continue;
                 for (qint32 i = 0; i < count; ++i) {
                     const QString& mot = seau[i];
-                    if (mot.size() != taille || TriLettres(mot) != TriLettres(sub) || trouves.contains(mot))
+                    if (mot.size() != taille || trouves.contains(mot))
+                        continue;
+                    bool present = true;
+                    for (QChar c : mot)
+                        present = present && w.count(c) >= mot.count(c);
+                    if (!present)
                         continue;
                     if (obligatoire.isEmpty() || mot.contains(obligatoire))
                         liste << mot;
@@ -113,6 +119,14 @@ private slots:
         QTest::newRow("one letter") << "A" << "2" << "" << QStringList();
         QTest::newRow("a word that needs a letter three times is not listed")
             << "ACDEFHIKL" << "6" << "" << l("FLEDHK");
+        // FIFACF shares the slot of FLEDHK, looked up first: it is listed there, before
+        // FLEDHK, in the slot's order.
+        QTest::newRow("a word met first in the slot of another subset")
+            << "DEFHKLFFACI" << "6" << "" << l("FIFACF FLEDHK");
+        QTest::newRow("the same letters but one F: FIFACF needs three")
+            << "DEFHKLFACI" << "6" << "" << l("FLEDHK");
+        QTest::newRow("the joker stands for the B, then for the I")
+            << "DEFHKLFFAC?" << "6" << "" << l("ABCFHKL FLEDHK FIFACF");
     }
     void ordre()
     {
@@ -143,6 +157,23 @@ private slots:
         QCOMPARE(r.lookups, qsizetype(11));
     }
 
+    // An index of words out of order, one stored twice: listed once, the per-length list
+    // alphabetical all the same.
+    void motsDansLeDesordre()
+    {
+        AnagramIndex index;
+        index.IndexeAnagrammes({QStringLiteral("NICHE"), QStringLiteral("CHIEN"), QStringLiteral("NICHE"),
+                                QStringLiteral("BA")});
+        QVERIFY(!index.ordonne());
+        const ClesAnagrammes cles(index);
+        for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), &cles}) {
+            const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("CHIENAB"), 2, QString(), c);
+            QCOMPARE(r.LstAna, QString::fromLatin1("NICHE CHIEN BA").split(u' '));
+            QCOMPARE(r.Lst[5], QString::fromLatin1("CHIEN NICHE").split(u' '));
+            QCOMPARE(r.Lst[2], QStringList{QStringLiteral("BA")});
+        }
+    }
+
     void deuxJokers()
     {
         const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("A??B"), 2, QString());
@@ -169,6 +200,8 @@ private slots:
         QTest::newRow("joker") << "ESARTIN?" << 2 << "";
         QTest::newRow("joker in front, repeated letters") << "?EESSRRA" << 3 << "";
         QTest::newRow("joker must E") << "TRAINE?S" << 4 << "E";
+        QTest::newRow("ACRA met in another slot, must C") << "UARQOBICAF" << 3 << "C";
+        QTest::newRow("12 letters, joker") << "ESARTINLUOC?" << 5 << "";
         QRandomGenerator g(20261210);
         const QString frequentes = QStringLiteral("EEEEAAASSIINNTTRRUULLOODCMPGBVHFQYXJKWZ");
         for (int i = 0; i < 24; ++i) {
@@ -193,6 +226,41 @@ private slots:
         const AnagramResult rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
         QCOMPARE(rc.LstAna, attendu);
         QCOMPARE(rc.Lst, r.Lst);
+    }
+
+    // FAUBERAI on the shipped list. FUIR lies in the slot of the letters AAFR (the keys FIRU
+    // and AAFR hash alike), and FAUBERAI's subset F-A-R-A comes before F-U-R-I: FUIR is
+    // listed there, after FERA (subset F-A-E-R) and before FRAI (subset F-A-R-I). The order
+    // below is pinned for the words the list holds, whatever words a new edition of the list
+    // adds or drops; the whole result is that of the plain search.
+    void fauberai()
+    {
+        QCOMPARE(HashLettres(u"FIRU"), HashLettres(u"AAFR"));
+        const QStringList ordre = QString::fromLatin1(
+            "FAUBERAI FAUBERA RUBEFIA FAUBER BRIEFA BAFRAI AUBIER BAIERA BEAUF FUIRA FURIA BAFRE "
+            "BAFRA FIBRA FAIRE FERAI FIERA FRAIE FURIE FIBRE AURAI ARABE BRAIE AERAI BRUIE BUIRE FERA "
+            "FUIR FRAI FERU FIEU FUIE BREF BIEF FIER AUBE BEAU AURA RUAI ABER BAIE BEAI ABRI BRAI "
+            "AERA AIRE RAIE REAI AIRA ARIA RAIA BEUR BURE REBU BRUI URBI BRIE FAR FIA FEU FUR FIU FUI "
+            "FER REF FIE BAU EAU RUA BEA BAR RAB BAI ARE REA AIE ARA AIR IRA RAI RIA BUE BRU RUE URE "
+            "BER IER IRE RIE FA FR FI IF AU UA AB BA AE RA AI BU EU RU BE RE RI").split(u' ');
+        const QSet<QString> livres(motsLivres.cbegin(), motsLivres.cend());
+        for (const char* mot : {"FERA", "FUIR", "FRAI"})
+            QVERIFY(livres.contains(QString::fromLatin1(mot)));
+        QStringList attendu;
+        for (const QString& mot : ordre)
+            if (livres.contains(mot))
+                attendu << mot;
+        const QSet<QString> connus(ordre.cbegin(), ordre.cend());
+        const ClesAnagrammes* const parCles = clesLivre.get();
+        for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), parCles}) {
+            const AnagramResult r = ChercheAnagrammesTousMots(livre, QStringLiteral("FAUBERAI"), 2, QString(), c);
+            QStringList obtenu;
+            for (const QString& mot : r.LstAna)
+                if (connus.contains(mot))
+                    obtenu << mot;
+            QCOMPARE(obtenu, attendu);
+            QCOMPARE(r.LstAna, rechercheSimple(livre, QStringLiteral("FAUBERAI"), 2, QString()));
+        }
     }
 
     // Packed keys of another index, or of an index built again since, are not used.

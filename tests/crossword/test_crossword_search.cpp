@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, saisie);
         const WordData& d = shipped_;
         const QRegularExpression re(u'^' + QString(saisie).replace(u'?', u'.') + u'$');
-        const QStringList expected = d.AnaWords.filter(re);
+        const QStringList expected = d.AnaWords.toStringList().filter(re);
         QVERIFY(!expected.isEmpty());
         const QString motif = MotifDesCases(cases(saisie), int(saisie.size()));
         QCOMPARE(ChercheMotCroix(d.AnaWords, CalculeBlocsLongueur(d.AnaWords), motif), expected);

@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
-// Cutting resources into records and filling the synonym tables.
+// Cutting resources into records, the compact word list, and filling the synonym tables.
 #include "common/RuntimeError.h"
+#include "data/ListeMots.h"
 #include "data/Records.h"
 #include "data/Resources.h"
 #include "data/WordData.h"
@@ -31,6 +32,64 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, records);
         QCOMPARE(splitRecords(bytes), records);
+        // The compact list holds the same records at the same places.
+        const ListeMots liste = ListeMots::depuisOctets(bytes);
+        QCOMPARE(liste.toStringList(), records);
+        for (const QString& r : records)
+            QCOMPARE(liste.indexOf(r), records.indexOf(r));
+    }
+
+    void listeMots_data()
+    {
+        QTest::addColumn<QStringList>("mots");
+        QTest::addColumn<bool>("groupe");
+        QTest::addColumn<bool>("trie");
+        QTest::newRow("by length, then alphabetical") << QStringList{"AA", "BA", "ABC", "ZZZ", "ABCD"} << true << false;
+        QTest::newRow("alphabetical, lengths mixed")
+            << QStringList{"AA", "AB", "ABACA", "ABC", "ABCD", "B", "ZYTHUMS"} << false << true;
+        QTest::newRow("neither, a word twice") << QStringList{"NICHE", "AB", "NICHE", "C", "BA"} << false << false;
+        QTest::newRow("accents and an empty record")
+            << QStringList{"ÉTÉ", "", "ŒIL", "AB"} << false << false;
+        QTest::newRow("one word") << QStringList{"AA"} << true << true;
+        QTest::newRow("empty") << QStringList{} << true << true;
+    }
+    // Every word at its place, found by its text, and once in the block of its length, the
+    // blocks keeping the list's order.
+    void listeMots()
+    {
+        QFETCH(QStringList, mots);
+        QFETCH(bool, groupe);
+        QFETCH(bool, trie);
+        const ListeMots l(mots);
+        QCOMPARE(l.size(), mots.size());
+        QCOMPARE(l.groupe(), groupe);
+        QCOMPARE(l.trie(), trie);
+        QVERIFY(l == mots);
+        for (qsizetype i = 0; i < mots.size(); ++i) {
+            QCOMPARE(l.at(i), mots[i]);
+            QCOMPARE(l.indexOf(mots[i]), mots.indexOf(mots[i]));
+        }
+        for (const char* absent : {"ABSENT", "A", "ZZZZZZZZ", "AAA", "NICHES"})
+            QCOMPARE(l.indexOf(QString::fromLatin1(absent)), -1);
+        QCOMPARE(l.indexOf(u"\u4e00"), -1);  // outside the code page
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, l.at(l.size()));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, l.at(-1));
+
+        qsizetype vus = 0;
+        for (int len = 0; len <= l.longueurMax(); ++len) {
+            const ListeMots::Bloc b = l.bloc(len);
+            qsizetype avant = -1;
+            for (qsizetype k = 0; k < b.nombre; ++k) {
+                const qsizetype p = l.position(b.premier + k);
+                QVERIFY(p > avant);
+                avant = p;
+                QCOMPARE(texteMot(QByteArrayView(b.debut + k * len, len)), mots[p]);
+                QCOMPARE(mots[p].size(), len);
+                ++vus;
+            }
+        }
+        QCOMPARE(vus, mots.size());
+        QCOMPARE(l.bloc(l.longueurMax() + 1).nombre, 0);
     }
 
     void synonymLetter()

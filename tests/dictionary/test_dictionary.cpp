@@ -364,7 +364,7 @@ private slots:
         const QStringList lines = splitRecords(f.readAll());
         WordData words;
         ChargeDico(words);
-        const QStringList& dico = words.DicoWords;
+        const QStringList dico = words.DicoWords.toStringList();
         QCOMPARE(dico.size(), qsizetype(DataCounts::kNbMots));
         QCOMPARE(lines.first(), QStringLiteral("[Cont]"));
         // One line per word, keyed by its position in the list, in order; every value splits.

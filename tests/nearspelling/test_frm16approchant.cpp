@@ -40,7 +40,7 @@ public:
     using Frm16Approchant::Frm16Approchant;
 
 protected:
-    ResultatApprochant lanceRecherche(const QStringList&, const QString&, bool, int) override
+    ResultatApprochant lanceRecherche(const ListeMots&, const QString&, bool, int) override
     {
         throw RuntimeError(6, QStringLiteral("Overflow"));
     }

@@ -352,6 +352,28 @@ private slots:
         QCOMPARE(thievres.items, (QStringList{QStringLiteral("62760 THIEVRES"), QStringLiteral("80560 THIEVRES")}));
         QCOMPARE(selectionCommune(s, 2, thievres.items.at(1), 0)->at(DetDepartement), QStringLiteral("80 Somme"));
         QCOMPARE(selectionCommune(s, 1, thievres.items.at(1), 0)->at(DetDepartement), QStringLiteral("80 Somme"));
+
+        // The sorted keys are searched by halves: the same hits as the scan of every key.
+        QVERIFY(s.clesCPTriees);
+        CommuneTables parcourues = s;
+        parcourues.clesCPTriees = false;
+        for (const char* prefixe : {"010", "750", "988", "98890", "2A0", "000", "999", "62760 THIEVRES", "80190 Y"}) {
+            const ResultatRecherche a = rechercheParCode(s, QString::fromLatin1(prefixe));
+            const ResultatRecherche b = rechercheParCode(parcourues, QString::fromLatin1(prefixe));
+            QCOMPARE(a.items, b.items);
+            QCOMPARE(a.premier, b.premier);
+        }
+    }
+
+    // Keys out of order are all scanned, and listed in table order.
+    void parCodeClesDansLeDesordre()
+    {
+        CommuneTables u;
+        remplitTablesCP(u, {QStringLiteral("75002 PARIS 02§a§b§c§d§e§f§g§h§i§j"), kBourgCP,
+                            QStringLiteral("75001 PARIS 01§a§b§c§d§e§f§g§h§i§j")});
+        QVERIFY(!u.clesCPTriees);
+        QCOMPARE(rechercheParCode(u, QStringLiteral("750")).items,
+                 (QStringList{QStringLiteral("75002 PARIS 02"), QStringLiteral("75001 PARIS 01")}));
     }
 };
 

@@ -1,12 +1,14 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/anagrams/AnagramSearch.h"
 
+#include "common/TextHelpers.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -66,23 +68,21 @@ namespace {
 
 constexpr int kSlots = AnagramIndex::kSlots;
 
-// A multiset of letters as 26 counts of four bits: A to P in lo, Q to Z in hi.
-struct Comptes {
-    quint64 lo = 0;
-    quint64 hi = 0;
-    bool operator==(const Comptes&) const = default;
-    void ajoute(int lettre)
+// The number of bits set in a mask of at most 12 bits, by table: the release build targets
+// processors without a population-count instruction, where std::popcount is a library call.
+struct TableBits {
+    quint8 n[1 << kMaxLettresAna];
+    constexpr TableBits() : n{}
     {
-        if (lettre < 16)
-            lo += quint64(1) << (4 * lettre);
-        else
-            hi += quint64(1) << (4 * (lettre - 16));
-    }
-    bool contient(int lettre) const
-    {
-        return lettre < 16 ? ((lo >> (4 * lettre)) & 15) != 0 : ((hi >> (4 * (lettre - 16))) & 15) != 0;
+        for (int m = 1; m < (1 << kMaxLettresAna); ++m)
+            n[m] = quint8(n[m >> 1] + (m & 1));
     }
 };
+inline constexpr TableBits kTableBits{};
+inline int nbBits(quint32 m)
+{
+    return kTableBits.n[m & ((1u << kMaxLettresAna) - 1)];
+}
 
 inline void precharge(const void* p)
 {
@@ -93,92 +93,231 @@ inline void precharge(const void* p)
 #endif
 }
 
-// True when the word is made of exactly the letters counted in `cle`; `alpha` then holds its
-// letters packed in a number that sorts as the words sort.
-bool accepte(const QString& mot, int taille, const Comptes& cle, quint64& alpha)
+// Working letters: how many times each letter A to Z may be used.
+struct Reserve {
+    quint8 n[26] = {};
+};
+
+// True when the word whose sorted letters are packed in `cle` (cleTriee) has `taille`
+// letters, each of them found among the working letters and used no more often than there.
+inline bool tient(quint64 cle, int taille, const Reserve& travail)
 {
-    if (mot.size() != taille)
+    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
         return false;
-    Comptes c;
-    alpha = 0;
-    for (QChar ch : mot) {
-        const unsigned l = unsigned(ch.unicode()) - u'A';
-        if (l > 25)
+    Reserve reste = travail;
+    for (; cle; cle >>= 5)
+        if (reste.n[(cle & 31) - 1]-- == 0)
             return false;
-        c.ajoute(int(l));
-        alpha = (alpha << 5) | (l + 1);
-    }
-    alpha <<= 5 * (kMaxLettresAna - taille);
-    return c == cle;
+    return true;
 }
 
-// The words accepted so far, and the result lists made from them at the end.
-class Collecte {
+// What the word whose sorted letters are packed in `cle` needs beyond the base letters, when
+// it has `taille` letters: -1 nothing, a letter 0 to 25 needed once more than the base letters
+// hold, or -2 (wrong size, or more than one letter missing).
+inline int manque(quint64 cle, int taille, const Reserve& base)
+{
+    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
+        return -2;
+    Reserve reste = base;
+    int x = -1;
+    for (; cle; cle >>= 5) {
+        const int l = int(cle & 31) - 1;
+        if (reste.n[l] > 0) {
+            --reste.n[l];
+        } else {
+            if (x >= 0)
+                return -2;
+            x = l;
+        }
+    }
+    return x;
+}
+
+// A set of words packed by cleAlpha (each A-to-Z word of 1 to 12 letters has its own number).
+class Deja {
 public:
-    // `obligatoireVu`: the lookups already left out every subset without the mandatory
-    // letter, so every word made of a subset's letters holds it.
-    Collecte(const QString& obligatoire, bool obligatoireVu)
-        : obligatoire_(obligatoire), aVerifier_(!obligatoire.isEmpty() && !obligatoireVu)
+    Deja() : t_(64, 0) {}
+    // True when the word was not in the set; it is then.
+    bool insere(quint64 alpha)
     {
-    }
-
-    // Words of one key are found together, at the key's first lookup: a word already
-    // listed can only come again as a duplicate within the slot being read.
-    void nouveauSlot() { trouves_.clear(); }
-    // A word of the slot, kept when it is made of the subset's letters.
-    void garde(const QString& mot, int taille, const Comptes& cle)
-    {
-        quint64 alpha;
-        if (accepte(mot, taille, cle, alpha))
-            ajoute(mot, alpha, taille);
-    }
-    // A word known to be made of the subset's letters, packed in `alpha`.
-    void ajoute(const QString& mot, quint64 alpha, int taille)
-    {
-        for (quint64 t : trouves_)
-            if (t == alpha)
-                return;
-        trouves_.push_back(alpha);
-        if (!aVerifier_ || mot.contains(obligatoire_)) {
-            tous_.push_back(&mot);
-            parLongueur_[size_t(taille)].emplace_back(alpha, &mot);
+        if (2 * (n_ + 1) > t_.size())
+            agrandit();
+        size_t i = melange(alpha) & (t_.size() - 1);
+        while (t_[i] != 0) {
+            if (t_[i] == alpha)
+                return false;
+            i = (i + 1) & (t_.size() - 1);
         }
-    }
-
-    void remplit(AnagramResult& r)
-    {
-        // The words are scattered in memory: each is prefetched a few words ahead of its copy.
-        constexpr size_t kAvance = 16;
-        r.LstAna.reserve(qsizetype(tous_.size()));
-        for (size_t i = 0; i < tous_.size(); ++i) {
-            if (i + kAvance < tous_.size())
-                precharge(tous_[i + kAvance]);
-            r.LstAna.append(*tous_[i]);
-        }
-        for (int k = 2; k <= kMaxLettresAna; ++k) {
-            auto& mots = parLongueur_[size_t(k)];
-            std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-            QStringList& lst = r.Lst[size_t(k)];
-            lst.reserve(qsizetype(mots.size()));
-            for (const auto& m : mots)
-                lst.append(*m.second);
-        }
+        t_[i] = alpha;
+        ++n_;
+        return true;
     }
 
 private:
-    const QString& obligatoire_;
-    bool aVerifier_;
-    std::vector<quint64> trouves_;      // accepted words of the current slot
-    std::vector<const QString*> tous_;  // listed words, in the order of discovery
-    std::array<std::vector<std::pair<quint64, const QString*>>, kMaxLettresAna + 1> parLongueur_;
+    static size_t melange(quint64 x) { return size_t((x * 0x9E3779B97F4A7C15ull) >> 20); }
+    void agrandit()
+    {
+        std::vector<quint64> ancien(t_.size() * 2, 0);
+        ancien.swap(t_);
+        n_ = 0;
+        for (quint64 x : ancien)
+            if (x != 0)
+                insere(x);
+    }
+    std::vector<quint64> t_;
+    size_t n_ = 0;
 };
 
 // One subset waiting in a prefetch queue.
 struct Recherche {
     qint32 hash;
-    Comptes cle;
-    quint64 triee;
+    quint64 triee;  // the subset's letters, sorted and packed
     int taille;
+    const Reserve* travail;  // the working letters
+    // With a joker, under the joker letter A: the number (size and base multiset) under which
+    // the slot's words that need one more letter than the base letters are noted; else -1.
+    qint32 note;
+    // No lookup: the words noted under this number that need the joker letter `lettre`; -1
+    // for a lookup.
+    qint32 differe;
+    int lettre;
+};
+
+// The words accepted so far, and the result lists made from them at the end.
+//
+// With a joker, a subset of base letters gives the same slot under every joker letter, and
+// only the words that need one more copy of the current joker letter can be new there: the
+// slot is read once, under the letter A, and those words are noted for the later letters.
+class Collecte {
+public:
+    // `canons`: the words come with the number of the first stored copy of their text.
+    Collecte(const AnagramIndex& index, const QString& obligatoire, const Reserve* base, size_t numeros, bool canons)
+        : index_(index), base_(base), plages_(numeros), lettresNotees_(numeros, 0),
+          mots_((size_t(index.nombreMots()) + 64) / 64, 0), listes_(mots_.size(), 0),
+          rang_(new quint32[size_t(index.nombreMots()) + 1]), canons_(canons)
+    {
+        // Nothing holds a mandatory text that the code page cannot write.
+        for (QChar c : obligatoire) {
+            const int b = c.unicode() < 0x80 ? int(c.unicode()) : windows1252Code(c);
+            obligatoireImpossible_ = obligatoireImpossible_ || b < 0;
+            obligatoire_ += char(b);
+        }
+    }
+
+    // Before and after the words of one lookup.
+    void ouvre(const Recherche& q)
+    {
+        if (q.note >= 0)
+            plages_[size_t(q.note)].first = quint32(notes_.size());
+    }
+    void ferme(const Recherche& q)
+    {
+        if (q.note >= 0)
+            plages_[size_t(q.note)].second = quint32(notes_.size());
+    }
+    // A word of the slot, by its number in the index, with its letters packed by cleTriee,
+    // and the number of the first stored copy of its text (0 when unknown).
+    void examine(quint32 mot, quint64 cle, quint32 canon, const Recherche& q)
+    {
+        if (cle == q.triee) {
+            ajoute(mot, canon, q.taille);  // the subset's own letters fit at once
+        } else if (q.note < 0) {
+            if (tient(cle, q.taille, *q.travail))
+                ajoute(mot, canon, q.taille);
+        } else {
+            const int x = manque(cle, q.taille, *base_);
+            if (x == -1 || x == 0) {
+                ajoute(mot, canon, q.taille);  // the joker stands for the A
+            } else if (x > 0) {
+                notes_.push_back({x, mot, canon});
+                lettresNotees_[size_t(q.note)] |= 1u << x;
+                lettresTaille_[size_t(q.taille)] |= 1u << x;
+            }
+        }
+    }
+    // True when words needing the letter were noted under this number.
+    bool anote(size_t note, int lettre) const { return lettresNotees_[note] >> lettre & 1; }
+    // True when words of this size needing the letter were noted at all.
+    bool anoteTaille(int taille, int lettre) const { return lettresTaille_[size_t(taille)] >> lettre & 1; }
+    // The noted words of a subset of base letters met under a later joker letter.
+    void rappelle(const Recherche& q)
+    {
+        const auto [debut, fin] = plages_[size_t(q.differe)];
+        for (quint32 i = debut; i < fin; ++i)
+            if (notes_[i].lettre == q.lettre)
+                ajoute(notes_[i].mot, notes_[i].canon, q.taille);
+    }
+
+    // Each listed word becomes a string once; its list of one length shares that string.
+    void remplit(AnagramResult& r)
+    {
+        r.LstAna.reserve(qsizetype(tous_.size()));
+        for (quint32 mot : tous_)
+            r.LstAna.append(index_.mot(qint32(mot)));
+        if (index_.ordonne()) {
+            // Numbers in ascending order are the words by length, then alphabetical.
+            for (size_t w = 0; w < listes_.size(); ++w)
+                for (quint64 bits = listes_[w]; bits; bits &= bits - 1) {
+                    const quint32 mot = quint32(w * 64 + size_t(__builtin_ctzll(bits)));
+                    r.Lst[size_t(index_.octets(qint32(mot)).size())].append(r.LstAna.at(rang_[mot]));
+                }
+            return;
+        }
+        std::array<std::vector<std::pair<quint64, quint32>>, kMaxLettresAna + 1> parLongueur;
+        for (size_t i = 0; i < tous_.size(); ++i) {
+            const QByteArrayView o = index_.octets(qint32(tous_[i]));
+            parLongueur[size_t(o.size())].emplace_back(cleAlpha(o), quint32(i));
+        }
+        for (int k = 2; k <= kMaxLettresAna; ++k) {
+            auto& mots = parLongueur[size_t(k)];
+            std::sort(mots.begin(), mots.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+            for (const auto& m : mots)
+                r.Lst[size_t(k)].append(r.LstAna.at(qsizetype(m.second)));
+        }
+    }
+
+private:
+    static bool marque(std::vector<quint64>& bits, quint32 n)
+    {
+        quint64& mot = bits[n / 64];
+        const quint64 bit = quint64(1) << (n % 64);
+        const bool deja = mot & bit;
+        mot |= bit;
+        return !deja;
+    }
+    void ajoute(quint32 mot, quint32 canon, int)
+    {
+        // Listed at its first acceptance only.
+        if (canons_ ? !marque(mots_, canon) : !trouves_.insere(cleAlpha(index_.octets(qint32(mot)))))
+            return;
+        if (obligatoireImpossible_)
+            return;
+        if (obligatoire_.isEmpty() || index_.octets(qint32(mot)).contains(QByteArrayView(obligatoire_))) {
+            marque(listes_, mot);
+            rang_[mot] = quint32(tous_.size());
+            tous_.push_back(mot);
+        }
+    }
+
+    struct Note {
+        int lettre;
+        quint32 mot;
+        quint32 canon;
+    };
+    const AnagramIndex& index_;
+    QByteArray obligatoire_;
+    bool obligatoireImpossible_ = false;
+    const Reserve* base_;
+    std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
+    std::vector<quint32> lettresNotees_;               // note number -> the letters its notes need
+    std::array<quint32, kMaxLettresAna + 1> lettresTaille_{};  // size -> the letters its notes need
+    std::vector<Note> notes_;
+    std::vector<quint64> mots_;    // numbers (first copies) of every accepted word, listed or not
+    std::vector<quint64> listes_;  // numbers of the listed words
+    std::unique_ptr<quint32[]> rang_;  // number of a listed word -> its place in tous_
+    bool canons_;
+    Deja trouves_;                 // the accepted words by their letters, without first copies
+    std::vector<quint32> tous_;    // listed words, in the order of discovery
 };
 
 // Looks the subsets up in the order they are found, through a queue: the scattered reads of
@@ -202,10 +341,12 @@ public:
                 lecture_.etape(e, file_[size_t((n_ - 1 - e * kEtage) % kProfondeur)]);
     }
 
-    void termine()
+    // Reads every subset still waiting.
+    void vide()
     {
         for (qint64 i = std::max<qint64>(0, n_ - kProfondeur); i < n_; ++i)
             lecture_.lit(file_[size_t(i % kProfondeur)]);
+        n_ = 0;
     }
 
 private:
@@ -222,36 +363,36 @@ class LectureIndex {
 public:
     LectureIndex(const AnagramIndex& index, Collecte& c) : index_(index), c_(c) {}
 
-    void etape0(const Recherche& q) { precharge(index_.bucket(q.hash)); }
-    void etape(int e, const Recherche& q)
+    void etape0(const Recherche& q)
     {
-        const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
-        if (e == 1) {
-            if (!slot->More.empty())
-                precharge(slot->More.data());
-            if (slot->Head.size() == q.taille)
-                precharge(slot->Head.constData());
-        } else if (e == 2) {
-            for (qint32 i : slot->More)
-                precharge(&index_.poolWord(i));
-        } else {
-            for (qint32 i : slot->More)
-                if (const QString& mot = index_.poolWord(i); mot.size() == q.taille)
-                    precharge(mot.constData());
-        }
+        if (q.differe < 0)
+            precharge(index_.bucket(q.hash));
     }
+    void etape(int, const Recherche&) {}
     void lit(const Recherche& q)
     {
+        if (q.differe >= 0)
+            return c_.rappelle(q);
         const AnagramIndex::AnaBucket* slot = index_.bucket(q.hash);
-        if (slot->Head.isEmpty())
-            return;
-        c_.nouveauSlot();
-        c_.garde(slot->Head, q.taille, q.cle);
-        for (qint32 i : slot->More)
-            c_.garde(index_.poolWord(i), q.taille, q.cle);
+        c_.ouvre(q);
+        if (slot->Head != 0) {
+            garde(slot->Head, q);
+            if (slot->HasMore)
+                for (qint32 i = slot->Premier; i != 0; i = index_.suivant(i))
+                    garde(index_.AnaPool[size_t(i)], q);
+        }
+        c_.ferme(q);
     }
 
 private:
+    // Only a word of the subset's size can be accepted or noted. An index that stores no
+    // text twice numbers each text once.
+    void garde(qint32 mot, const Recherche& q)
+    {
+        const QByteArrayView o = index_.octets(mot);
+        if (o.size() == q.taille)
+            c_.examine(quint32(mot), cleTriee(o), index_.ordonne() ? quint32(mot) : 0, q);
+    }
     const AnagramIndex& index_;
     Collecte& c_;
 };
@@ -262,23 +403,34 @@ class LectureCles {
 public:
     LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
 
-    void etape0(const Recherche& q) { precharge(&cles_.debut[size_t(q.hash)]); }
+    void etape0(const Recherche& q)
+    {
+        if (q.differe < 0)
+            precharge(&cles_.debut[size_t(q.hash)]);
+    }
     void etape(int e, const Recherche& q)
     {
-        if (e != 1)
+        if (e != 1 || q.differe >= 0)
             return;
         const quint32 d = cles_.debut[size_t(q.hash)];
-        if (d < cles_.debut[size_t(q.hash) + 1])
+        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        if (d < f) {
             precharge(&cles_.entrees[d]);
+            precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
+        }
     }
     void lit(const Recherche& q)
     {
+        if (q.differe >= 0)
+            return c_.rappelle(q);
         const quint32 d = cles_.debut[size_t(q.hash)];
         const quint32 f = cles_.debut[size_t(q.hash) + 1];
-        c_.nouveauSlot();
-        for (quint32 i = d; i < f; ++i)
-            if (const ClesAnagrammes::Entree& e = cles_.entrees[i]; e.cle == q.triee)
-                c_.ajoute(*e.mot, e.alpha, q.taille);
+        c_.ouvre(q);
+        for (quint32 i = d; i < f; ++i) {
+            const ClesAnagrammes::Entree& e = cles_.entrees[i];
+            c_.examine(e.mot, e.cle, e.canon, q);
+        }
+        c_.ferme(q);
     }
 
 private:
@@ -356,7 +508,6 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const size_t nbMasques = size_t(1) << nb;
     std::vector<quint16> masquePlaces(nbMasques, 0);  // base mask -> mask of places
     std::vector<quint16> numero(nbMasques, 0);        // base mask -> its multiset's number
-    std::vector<Comptes> comptes(nbMasques);          // base mask -> letter counts
     std::vector<qint32> hashPlaces(nbMasques, 0);     // mask of places -> slot of its letters
     std::vector<quint64> triPlaces(nbMasques, 0);     // mask of places -> its letters packed
     for (size_t m = 1; m < nbMasques; ++m) {
@@ -365,33 +516,47 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
         masquePlaces[m] = quint16(masquePlaces[reste] | (1u << place[size_t(b)]));
         const int l = lettreBase[size_t(b)];
         numero[m] = quint16(numero[reste] + (l >= 0 ? rang[size_t(l)] : 0));
-        comptes[m] = comptes[reste];
-        if (l >= 0)
-            comptes[m].ajoute(l);
         // Places in ascending order: the highest place is the last letter of the key.
         const int haut = std::bit_width(m) - 1;
         const size_t sansHaut = m ^ (size_t(1) << haut);
         hashPlaces[m] = qint32((qint64(hashPlaces[sansHaut]) * 256 + codePlace[size_t(haut)]) % kSlots);
         const int lp = lettreBase[size_t(ordre[size_t(haut)])];
-        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * std::popcount(sansHaut)));
+        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * nbBits(quint32(sansHaut))));
     }
     qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
     puissance[0] = 1;
     for (int k = 1; k <= kMaxLettresAna; ++k)
         puissance[k] = qint32(qint64(puissance[k - 1]) * 256 % kSlots);
 
-    // The masks of each size, highest first.
-    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1);
-    for (int m = (1 << n) - 1; m >= 3; --m)
-        masquesTaille[size_t(std::popcount(unsigned(m)))].push_back(quint16(m));
+    // The masks of each size, highest first; and those that hold the joker.
+    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1), masquesJoker(size_t(n) + 1);
+    for (int m = (1 << n) - 1; m >= 3; --m) {
+        masquesTaille[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+        if (jokers == 1 && (m >> (n - 1 - s.indexOf(u'?')) & 1))
+            masquesJoker[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+    }
 
     const int J = joker ? 26 : 1;
-    std::vector<bool> vus(size_t(produit) * 27, false);  // multiset numbers already looked up
-    const char16_t oblig = obligatoire.size() == 1 ? obligatoire.at(0).unicode() : 0;
-    const int lettreOblig = (oblig >= u'A' && oblig <= u'Z') ? oblig - u'A' : -1;
+    // The working letters of each joker letter: the base letters, and the joker letter once.
+    Reserve base;
+    for (int l = 0; l < 26; ++l)
+        base.n[l] = quint8(copies[size_t(l)]);
+    std::vector<Reserve> travail(static_cast<size_t>(J));
+    for (int a = 0; a < J; ++a) {
+        for (int l = 0; l < 26; ++l)
+            travail[size_t(a)].n[l] = quint8(copies[size_t(l)]);
+        if (joker)
+            ++travail[size_t(a)].n[a];
+    }
+    // Multiset numbers already looked up under the current size and joker letter: the same
+    // slot read again with the same working letters can accept nothing new. Under another
+    // joker letter the working letters differ, and the slot is read again.
+    std::vector<quint16> vus(size_t(produit) * 27, 0);
+    quint16 passe = 0;
 
-    Collecte collecte(obligatoire, lettreOblig >= 0);
     const bool parCles = cles && cles->decrit(index);
+    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
+                      parCles || index.ordonne());
     LectureIndex lectureIndex(index, collecte);
     File<LectureIndex> fileIndex(lectureIndex);
     std::optional<LectureCles> lectureCles;
@@ -400,9 +565,24 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
         lectureCles.emplace(*cles, collecte);
         fileCles.emplace(*lectureCles);
     }
+    const auto cherche = [&](const Recherche& q) {
+        if (parCles)
+            fileCles->ajoute(q);
+        else
+            fileIndex.ajoute(q);
+    };
     const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
     for (int taille = n; taille >= longueurMin; --taille) {
         for (int a = 0; a < J; ++a) {
+            if (joker && a == 1) {
+                // The notes of this size are all taken before the later letters use them.
+                if (parCles)
+                    fileCles->vide();
+                else
+                    fileIndex.vide();
+            }
+            ++passe;
+            const Reserve* reserve = &travail[size_t(a)];
             const char16_t codeJoker = char16_t(u'A' + a);
             // Places of base letters up to the joker letter: the joker sorts after them.
             int avant = 0;
@@ -412,54 +592,59 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
             // The places that hold the joker letter among the base letters.
             const int copiesJoker = copies[size_t(a)];
             const quint32 masqueLettreJoker = masqueAvant & ~((1u << (avant - copiesJoker)) - 1);
+            const size_t premiereNote = size_t(taille) * size_t(produit);
 
-            for (const quint16 m : masquesTaille[size_t(taille)]) {
+            // Under a later joker letter, the subsets of base letters alone matter only when
+            // words needing that letter were noted for this size.
+            const bool baseSeule = !joker || a == 0 || collecte.anoteTaille(taille, a);
+            for (const quint16 m : (baseSeule ? masquesTaille : masquesJoker)[size_t(taille)]) {
                 const bool avecJoker = joker && (m >> bitJoker & 1);
-                // A subset without the joker gives the same letters for every joker letter:
-                // it was met under the first one.
-                if (joker && !avecJoker && a > 0)
-                    continue;
                 const quint32 mb = joker ? ((m >> (bitJoker + 1)) << bitJoker) | (m & basBits) : m;
                 if (mb & empoisonne)
                     continue;
-                Comptes cle = comptes[mb];
                 size_t id = numero[mb];
-                qint32 hash;
-                quint64 triee;
                 const quint32 mp = masquePlaces[mb];
                 if (avecJoker) {
-                    cle.ajoute(a);
-                    if (std::popcount(mp & masqueLettreJoker) < copiesJoker)
+                    if (nbBits(mp & masqueLettreJoker) < copiesJoker)
                         id += size_t(rang[size_t(a)]);  // the joker takes a copy the subset left
                     else
                         id += size_t(produit) * size_t(a + 1);  // one letter beyond the base letters
+                }
+                if (vus[id] == passe)
+                    continue;
+                vus[id] = passe;
+                if (joker && a > 0 && id < size_t(produit)) {
+                    // A multiset of base letters (the joker, if taken, standing for a copy of
+                    // a base letter): its slot was read under the letter A, and only the words
+                    // noted there for this letter can be new. The same letters met again under
+                    // this joker letter give nothing more.
+                    if (collecte.anote(premiereNote + id, a))
+                        cherche(Recherche{0, 0, taille, reserve, -1, qint32(premiereNote + id), a});
+                    continue;
+                }
+                qint32 hash;
+                quint64 triee;
+                if (avecJoker) {
                     const quint32 gauche = mp & masqueAvant;
                     const quint32 droite = mp & ~masqueAvant;
                     const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
-                    hash = qint32((h * puissance[std::popcount(droite)] + hashPlaces[droite]) % kSlots);
-                    const int g = std::popcount(gauche);
+                    hash = qint32((h * puissance[nbBits(droite)] + hashPlaces[droite]) % kSlots);
+                    const int g = nbBits(gauche);
                     triee = triPlaces[gauche] | (quint64(a + 1) << (5 * g)) | (triPlaces[droite] << (5 * (g + 1)));
                 } else {
                     hash = hashPlaces[mp];
                     triee = triPlaces[mp];
                 }
-                if (vus[id])
-                    continue;
-                vus[id] = true;
-                if (lettreOblig >= 0 && !cle.contient(lettreOblig))
-                    continue;  // no word of these letters holds the mandatory letter
+                const bool note = joker && a == 0 && id < size_t(produit);
                 ++r.lookups;
-                if (parCles)
-                    fileCles->ajoute(Recherche{hash, cle, triee, taille});
-                else
-                    fileIndex.ajoute(Recherche{hash, cle, triee, taille});
+                cherche(Recherche{hash, triee, taille, reserve, note ? qint32(premiereNote + id) : -1, -1, a});
             }
         }
     }
     if (parCles)
-        fileCles->termine();
+        fileCles->vide();
     else
-        fileIndex.termine();
+        fileIndex.vide();
     collecte.remplit(r);
     return r;
 }

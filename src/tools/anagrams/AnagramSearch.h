@@ -34,9 +34,12 @@ QString sansBlancs(const QString& texte);
 // Every word of the index made of a subset of the letters (A to Z, at most one "?" joker,
 // the first 12 characters) for each length from `longueurMin` up to the number of letters,
 // longest first, then by joker letter A to Z, then by subset mask from the highest (subsets
-// that keep the earlier letters first), then in the order of the index slot. A word is
-// listed once, at its first discovery, and only when its sorted letters are those of the
-// subset. With a mandatory letter, only the words that contain it are listed.
+// that keep the earlier letters first), then in the order of the index slot. A slot word is
+// accepted when it has the subset's size and each of its letters is among the working
+// letters (the joker standing for the current joker letter), no more often than there; so a
+// word of other letters sharing the slot is accepted there, at that subset. A word is listed
+// once, at its first acceptance. With a mandatory letter, only the accepted words that
+// contain it are listed.
 // With `cles` built from this index, the lookups read the packed keys instead of the slots;
 // the result is the same.
 AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres,

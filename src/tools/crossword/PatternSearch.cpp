@@ -2,23 +2,34 @@
 #include "tools/crossword/PatternSearch.h"
 
 #include "common/RuntimeError.h"
+#include "common/TextHelpers.h"
 
 #include <algorithm>
 #include <vector>
 
-BlocsLongueur CalculeBlocsLongueur(const QStringList& anaWords)
+BlocsLongueur CalculeBlocsLongueur(const ListeMots& anaWords)
 {
     BlocsLongueur b;
     b.debut.fill(-1);
     b.fin.fill(-1);
-    const auto begin = anaWords.cbegin();
-    const auto end = anaWords.cend();
+    const auto longueur = [&](qsizetype i) { return anaWords.octets(i).size(); };
     for (int len = 0; len <= 12; ++len) {
-        const auto first = std::partition_point(begin, end, [len](const QString& w) { return w.size() < len; });
-        const auto past = std::partition_point(first, end, [len](const QString& w) { return w.size() <= len; });
-        if (first != past) {
-            b.debut[size_t(len)] = int(first - begin);
-            b.fin[size_t(len)] = int(past - begin) - 1;
+        // The list is grouped by ascending length: the block of a length lies between two
+        // points found by halves.
+        qsizetype bas = 0, haut = anaWords.size();
+        while (bas < haut) {
+            const qsizetype m = bas + (haut - bas) / 2;
+            longueur(m) < len ? bas = m + 1 : haut = m;
+        }
+        const qsizetype first = bas;
+        haut = anaWords.size();
+        while (bas < haut) {
+            const qsizetype m = bas + (haut - bas) / 2;
+            longueur(m) <= len ? bas = m + 1 : haut = m;
+        }
+        if (first != bas) {
+            b.debut[size_t(len)] = int(first);
+            b.fin[size_t(len)] = int(bas) - 1;
         }
     }
     return b;
@@ -52,7 +63,7 @@ QString MotifDesCases(const QStringList& cases, int longueur)
     return motif;
 }
 
-QStringList ChercheMotif(const QStringList& words, int debut, int fin, QStringView motif)
+QStringList ChercheMotif(const ListeMots& words, int debut, int fin, QStringView motif)
 {
     QStringList found;
     if (fin < debut)
@@ -63,31 +74,44 @@ QStringList ChercheMotif(const QStringList& words, int debut, int fin, QStringVi
     // Only the known positions are compared, in order; the first difference rejects the word.
     struct Connu {
         qsizetype pos;
-        char16_t c;
+        char c;
     };
     std::vector<Connu> connus;
-    for (qsizetype j = 0; j < motif.size(); ++j)
-        if (motif[j] != u'_')
-            connus.push_back({j, motif[j].unicode()});
+    for (qsizetype j = 0; j < motif.size(); ++j) {
+        if (motif[j] == u'_')
+            continue;
+        const int b = motif[j].unicode() < 0x80 ? int(motif[j].unicode()) : windows1252Code(motif[j]);
+        if (b < 0)
+            return found;  // no word holds a character the code page lacks
+        connus.push_back({j, char(b)});
+    }
+    const auto convient = [&](const char* p, qsizetype n) {
+        for (const Connu& k : connus)
+            if (k.pos >= n || p[k.pos] != k.c)
+                return false;
+        return true;
+    };
 
+    // The lines of one block of words of the pattern's length are read at its fixed stride.
+    const ListeMots::Bloc bloc = words.bloc(int(motif.size()));
+    if (words.groupe() && bloc.nombre > 0 && debut >= bloc.premier && fin < bloc.premier + bloc.nombre) {
+        const qsizetype l = bloc.longueur;
+        const char* p = bloc.debut + (debut - bloc.premier) * l;
+        const char* const dernier = bloc.debut + (fin - bloc.premier) * l;
+        for (; p <= dernier; p += l)
+            if (convient(p, l))
+                found.append(texteMot(QByteArrayView(p, l)));
+        return found;
+    }
     for (int i = debut; i <= fin; ++i) {
-        const QString& w = words[i];
-        const char16_t* p = reinterpret_cast<const char16_t*>(w.constData());
-        const qsizetype n = w.size();
-        bool ok = true;
-        for (const Connu& k : connus) {
-            if (k.pos >= n || p[k.pos] != k.c) {
-                ok = false;
-                break;
-            }
-        }
-        if (ok)
-            found.append(w);
+        const QByteArrayView w = words.octets(i);
+        if (convient(w.data(), w.size()))
+            found.append(texteMot(w));
     }
     return found;
 }
 
-QStringList ChercheMotCroix(const QStringList& anaWords, const BlocsLongueur& blocs, QStringView motif)
+QStringList ChercheMotCroix(const ListeMots& anaWords, const BlocsLongueur& blocs, QStringView motif)
 {
     const auto len = motif.size();
     if (len < kLongueurMinMotCroix || len > kLongueurMaxMotCroix)

@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+#include "data/ListeMots.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -18,7 +20,7 @@ struct BlocsLongueur {
 };
 
 // The length blocks of a list grouped by ascending length.
-BlocsLongueur CalculeBlocsLongueur(const QStringList& anaWords);
+BlocsLongueur CalculeBlocsLongueur(const ListeMots& anaWords);
 
 // The most open ("?") positions accepted for a length of 3 to 12. Any other length raises a
 // RuntimeError (subscript out of range).
@@ -35,11 +37,11 @@ QString MotifDesCases(const QStringList& cases, int longueur);
 // each position where the pattern does not hold "_"; in list order. The block is assumed to
 // hold words of the pattern's length only. Lines outside the list raise a RuntimeError
 // (subscript out of range).
-QStringList ChercheMotif(const QStringList& words, int debut, int fin, QStringView motif);
+QStringList ChercheMotif(const ListeMots& words, int debut, int fin, QStringView motif);
 
 // The search of one length over the whole list: the block of that length taken from `blocs`.
 // A length outside 3 to 12 raises a RuntimeError (subscript out of range).
-QStringList ChercheMotCroix(const QStringList& anaWords, const BlocsLongueur& blocs, QStringView motif);
+QStringList ChercheMotCroix(const ListeMots& anaWords, const BlocsLongueur& blocs, QStringView motif);
 
 // "Aucun mot trouvé", "1 mot trouvé", "n mots trouvés".
 QString TexteNombreMots(qsizetype n);

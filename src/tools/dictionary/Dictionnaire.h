@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+#include "data/ListeMots.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -76,7 +78,7 @@ struct ResultatRecherche {
 };
 
 struct RequeteRecherche {
-    const QStringList& dico;
+    const ListeMots& dico;
     QString fichierDef;
     QString saisie;           // the text of the box as typed
     int longMaxDef = 12;

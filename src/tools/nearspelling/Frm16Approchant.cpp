@@ -213,7 +213,7 @@ void Frm16Approchant::TimFind_Timer()
     }
 }
 
-ResultatApprochant Frm16Approchant::lanceRecherche(const QStringList& dico, const QString& mot,
+ResultatApprochant Frm16Approchant::lanceRecherche(const ListeMots& dico, const QString& mot,
                                                    bool plusMoins, int seuil)
 {
     return RechercheApprochants(dico, mot, plusMoins, seuil, ctx_.module.SautLigne);

@@ -27,11 +27,6 @@ void scoreSimple(SpellingMatcher& matcher, const QString& w, const QString& mot,
     }
 }
 
-bool estCandidat(qsizetype longueur, qsizetype longueurMot, bool plusMoins)
-{
-    return longueur == longueurMot || (plusMoins && (longueur == longueurMot - 1 || longueur == longueurMot + 1));
-}
-
 bool lettresAZ(const QString& w)
 {
     for (QChar c : w)
@@ -40,40 +35,49 @@ bool lettresAZ(const QString& w)
     return true;
 }
 
-// The fast scan of dico[debut, fin).
-struct ScanRapide {
-    const QStringList& dico;
-    const QString& mot;    // as typed: its length chooses the candidates
-    const QString& motMaj; // upper case, letters A to Z only: what is scored
-    bool plusMoins;
-    int seuil;
-    const QString& saut;
+template <class CharA, class CharB>
+qint32 communs(const CharA* a, int la, const CharB* b, int lb);
 
-    ResultatApprochant operator()(qsizetype debut, qsizetype fin) const
+// A kept word: its list position and its row.
+struct Trouve {
+    qsizetype position;
+    QString ligne;
+};
+
+// The fast scan of words k0 to k1 (excluded) of one length block.
+struct ScanRapide {
+    const QString& mot;    // as typed
+    const QString& motMaj; // upper case, letters A to Z only: what is scored
+    int seuil;
+
+    std::vector<Trouve> operator()(const ListeMots& dico, const ListeMots::Bloc& bloc, qsizetype k0, qsizetype k1) const
     {
-        ResultatApprochant out;
+        std::vector<Trouve> out;
         SpellingMatcher matcher;
         std::array<int, 26> lettresMot{};
         for (QChar c : motMaj)
             ++lettresMot[size_t(c.unicode() - u'A')];
         const int lu = int(motMaj.size());
         const auto* b = reinterpret_cast<const char16_t*>(motMaj.constData());
-        for (qsizetype i = debut; i < fin; ++i) {
-            const QString& w = dico.at(i);
-            const qsizetype lw = w.size();
-            if (!estCandidat(lw, mot.size(), plusMoins))
-                continue;
+        const int lw = bloc.longueur;
+        const auto simple = [&](qsizetype k, const unsigned char* a) {
+            const QString w = texteMot(QByteArrayView(a, lw));
+            const double s = matcher.SpellingSimilarity(w, mot);
+            if (seuil <= valeurDebut(pourcentageTexte(s)))
+                out.push_back({dico.position(bloc.premier + k), ligneApprochant(w, pourcentageAffiche(s))});
+        };
+        for (qsizetype k = k0; k < k1; ++k) {
+            const auto* a = reinterpret_cast<const unsigned char*>(bloc.debut) + k * lw;
             if (lw > kLongMaxRapide) {
-                scoreSimple(matcher, w, mot, seuil, saut, out);
+                simple(k, a);
                 continue;
             }
             // The letters both words hold bound the characters any matching can pair.
-            const auto* a = reinterpret_cast<const char16_t*>(w.constData());
             std::array<int, 26> vues{};
             int borne = 0;
             bool az = true;
-            for (qsizetype k = 0; k < lw; ++k) {
-                const unsigned l = unsigned(a[k]) - u'A';
+            for (int i = 0; i < lw; ++i) {
+                const unsigned l = unsigned(a[i]) - u'A';
                 if (l >= 26) {
                     az = false;
                     break;
@@ -82,24 +86,24 @@ struct ScanRapide {
                     ++borne;
             }
             if (!az) {
-                scoreSimple(matcher, w, mot, seuil, saut, out);
+                simple(k, a);
                 continue;
             }
             // Kept when 200 M / N reaches the threshold, N = the sum of the lengths. As
             // written, the score is rounded to two decimals and its whole part compared; for a
             // whole threshold and N below 200 both tests agree, since 200 M / N lies either on a
             // whole number or at least 1/N below the next one.
-            const int n = int(lw) + lu;
+            const int n = lw + lu;
             if (200 * borne < seuil * n)
                 continue;
             // Equal words match all their characters, 100 %, and score 1 as written.
-            const bool egaux = lw == lu && std::equal(a, a + lw, b);
-            const qint32 m = egaux ? qint32(lw) : caracteresCommuns(a, int(lw), b, lu);
+            const bool egaux = lw == lu && std::equal(a, a + lw, b, [](unsigned char x, char16_t y) { return x == y; });
+            const qint32 m = egaux ? qint32(lw) : communs(a, lw, b, lu);
             if (200 * m < seuil * n)
                 continue;
             const double s = egaux ? 1.0 : double(m) / double(n) * 2.0;
-            out.texte += saut + ligneApprochant(w, pourcentageAffiche(s));
-            ++out.nombre;
+            out.push_back({dico.position(bloc.premier + k),
+                           ligneApprochant(texteMot(QByteArrayView(a, lw)), pourcentageAffiche(s))});
         }
         return out;
     }
@@ -132,6 +136,23 @@ struct TableRuns {
         return best + total(bi + best, e1, bj + best, e2) + total(s1, bi - 1, s2, bj - 1);
     }
 };
+
+template <class CharA, class CharB>
+qint32 communs(const CharA* a, int la, const CharB* b, int lb)
+{
+    if (la <= 0 || lb <= 0)
+        return 0;
+    TableRuns t;
+    for (int j = 0; j <= lb; ++j)
+        t.run[size_t(la)][size_t(j)] = 0;
+    for (int i = la - 1; i >= 0; --i) {
+        t.run[size_t(i)][size_t(lb)] = 0;
+        for (int j = lb - 1; j >= 0; --j)
+            t.run[size_t(i)][size_t(j)] =
+                char16_t(a[i]) == char16_t(b[j]) ? quint8(t.run[size_t(i) + 1][size_t(j) + 1] + 1) : 0;
+    }
+    return t.total(0, la - 1, 0, lb - 1);
+}
 
 } // namespace
 
@@ -194,7 +215,7 @@ QString messageSolutions(qint32 nombre)
     return QString::number(nombre) + QStringLiteral(" solutions trouvées.");
 }
 
-ResultatApprochant RechercheApprochantsSimple(const QStringList& dico, const QString& mot,
+ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QString& mot,
                                               bool plusMoins, int seuil, const QString& saut)
 {
     ResultatApprochant out;
@@ -209,7 +230,7 @@ ResultatApprochant RechercheApprochantsSimple(const QStringList& dico, const QSt
     return out;
 }
 
-ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& mot, bool plusMoins,
+ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins,
                                         int seuil, const QString& saut, int threads)
 {
     const QString motMaj = mot.toUpper();
@@ -217,32 +238,56 @@ ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& 
     if (!lettresAZ(motMaj) || motMaj.size() > kLongMaxRapide || seuil < 1 || seuil > 100)
         return RechercheApprochantsSimple(dico, mot, plusMoins, seuil, saut);
 
-    const ScanRapide scan{dico, mot, motMaj, plusMoins, seuil, saut};
+    // The blocks of the candidate lengths, each in list order.
+    std::vector<ListeMots::Bloc> blocs;
+    qsizetype candidats = 0;
+    for (qsizetype l : {mot.size() - 1, mot.size(), mot.size() + 1}) {
+        if (l != mot.size() && !plusMoins)
+            continue;
+        const ListeMots::Bloc b = dico.bloc(int(l));
+        if (b.nombre > 0) {
+            blocs.push_back(b);
+            candidats += b.nombre;
+        }
+    }
     if (threads <= 0)
         threads = dico.size() < 50000 ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
-    threads = int(std::max<qsizetype>(1, std::min<qsizetype>(threads, dico.size())));
+    threads = int(std::max<qsizetype>(1, std::min<qsizetype>(threads, candidats)));
 
-    std::vector<ResultatApprochant> parts(static_cast<size_t>(threads));
+    // Each block is cut into `threads` parts; the parts of one block follow each other.
+    struct Part {
+        size_t bloc;
+        qsizetype k0, k1;
+    };
+    std::vector<Part> parts;
+    for (size_t i = 0; i < blocs.size(); ++i) {
+        const qsizetype pas = (blocs[i].nombre + threads - 1) / threads;
+        for (qsizetype k = 0; k < blocs[i].nombre; k += pas)
+            parts.push_back({i, k, std::min(blocs[i].nombre, k + pas)});
+    }
+    const ScanRapide scan{mot, motMaj, seuil};
+    std::vector<std::vector<Trouve>> trouves(parts.size());
+    const auto travaille = [&](size_t t) {
+        for (size_t p = t; p < parts.size(); p += size_t(threads))
+            trouves[p] = scan(dico, blocs[parts[p].bloc], parts[p].k0, parts[p].k1);
+    };
     if (threads == 1) {
-        parts[0] = scan(0, dico.size());
+        travaille(0);
     } else {
         std::vector<std::exception_ptr> erreurs(static_cast<size_t>(threads));
         std::vector<std::thread> pool;
-        const qsizetype pas = (dico.size() + threads - 1) / threads;
         for (int t = 0; t < threads; ++t) {
-            const qsizetype debut = std::min(dico.size(), t * pas);
-            const qsizetype fin = std::min(dico.size(), debut + pas);
-            auto travail = [&, t, debut, fin] {
+            auto tache = [&, t] {
                 try {
-                    parts[size_t(t)] = scan(debut, fin);
+                    travaille(size_t(t));
                 } catch (...) {
                     erreurs[size_t(t)] = std::current_exception();
                 }
             };
             try {
-                pool.emplace_back(travail);
+                pool.emplace_back(tache);
             } catch (const std::system_error&) {
-                travail();  // no thread to be had: this part runs here
+                tache();  // no thread to be had: this part runs here
             }
         }
         for (auto& th : pool)
@@ -252,30 +297,30 @@ ResultatApprochant RechercheApprochants(const QStringList& dico, const QString& 
                 std::rethrow_exception(e);
     }
 
+    // The kept words of each block come in list order: the blocks are merged by position.
+    std::vector<std::vector<Trouve>> parBloc(blocs.size());
+    for (size_t p = 0; p < parts.size(); ++p)
+        for (Trouve& t : trouves[p])
+            parBloc[parts[p].bloc].push_back(std::move(t));
+    std::vector<size_t> curseur(blocs.size(), 0);
     ResultatApprochant out;
-    qsizetype taille = enTeteApprochant().size();
-    for (const auto& p : parts)
-        taille += p.texte.size();
     out.texte = enTeteApprochant();
-    out.texte.reserve(taille);
-    for (const auto& p : parts) {
-        out.texte += p.texte;
-        out.nombre += p.nombre;
+    for (;;) {
+        size_t suivant = blocs.size();
+        for (size_t i = 0; i < blocs.size(); ++i)
+            if (curseur[i] < parBloc[i].size() &&
+                (suivant == blocs.size() ||
+                 parBloc[i][curseur[i]].position < parBloc[suivant][curseur[suivant]].position))
+                suivant = i;
+        if (suivant == blocs.size())
+            break;
+        out.texte += saut + parBloc[suivant][curseur[suivant]++].ligne;
+        ++out.nombre;
     }
     return out;
 }
 
 qint32 caracteresCommuns(const char16_t* a, int la, const char16_t* b, int lb)
 {
-    if (la <= 0 || lb <= 0)
-        return 0;
-    TableRuns t;
-    for (int j = 0; j <= lb; ++j)
-        t.run[size_t(la)][size_t(j)] = 0;
-    for (int i = la - 1; i >= 0; --i) {
-        t.run[size_t(i)][size_t(lb)] = 0;
-        for (int j = lb - 1; j >= 0; --j)
-            t.run[size_t(i)][size_t(j)] = a[i] == b[j] ? quint8(t.run[size_t(i) + 1][size_t(j) + 1] + 1) : 0;
-    }
-    return t.total(0, la - 1, 0, lb - 1);
+    return communs(a, la, b, lb);
 }

@@ -3,6 +3,8 @@
 
 #include "common/RuntimeError.h"
 
+#include <algorithm>
+
 const std::array<const char*, NbChampsDetail> kNomsLabelsDetail = {
     "LblCommune", "LblCommuneMin", "LblDepartement", "LblRegion",  "LblCodeRegion", "LblInsee",
     "LblAcademie", "LblCodeAca",   "LblZoneVac",     "LblLatitude", "LblLongitude",
@@ -125,12 +127,23 @@ ResultatRecherche rechercheParCode(const CommuneTables& tables, const QString& t
     if (texte.size() <= 2)
         return r;
     const qsizetype n = std::min(tables.TabCP.size(), tables.TabCleCP.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const QString& cle = tables.TabCleCP.at(i);
-        if (cle.startsWith(texte)) {
+    if (tables.clesCPTriees) {
+        // Sorted keys: those that begin with the text follow each other from the first key
+        // that is not below it.
+        const auto debut = tables.TabCleCP.cbegin();
+        for (auto it = std::lower_bound(debut, debut + n, texte); it != debut + n && it->startsWith(texte); ++it) {
             if (r.items.isEmpty())
-                r.premier = tables.TabCP.at(i);
-            r.items.append(cle);
+                r.premier = tables.TabCP.at(it - debut);
+            r.items.append(*it);
+        }
+    } else {
+        for (qsizetype i = 0; i < n; ++i) {
+            const QString& cle = tables.TabCleCP.at(i);
+            if (cle.startsWith(texte)) {
+                if (r.items.isEmpty())
+                    r.premier = tables.TabCP.at(i);
+                r.items.append(cle);
+            }
         }
     }
     r.info = infoRechercheCode(r.items.size());

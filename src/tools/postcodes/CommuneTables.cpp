@@ -3,6 +3,8 @@
 
 #include "common/RuntimeError.h"
 
+#include <algorithm>
+
 namespace {
 QStringList clesAvant(const QStringList& records, QChar separateur, const char* liste)
 {
@@ -23,6 +25,7 @@ QStringList clesAvant(const QStringList& records, QChar separateur, const char* 
 void remplitTablesCP(CommuneTables& tables, const QStringList& records)
 {
     QStringList cles = clesAvant(records, u'§', "LISTEPARCP");
+    tables.clesCPTriees = std::is_sorted(cles.cbegin(), cles.cend());
     tables.TabCP = records;
     tables.TabCleCP = std::move(cles);
 }

@@ -12,6 +12,9 @@ struct CommuneTables {
     QStringList TabCleCP;
     QStringList TabNom;
     QStringList TabCleNom;
+    // TabCleCP is in ascending order (set by remplitTablesCP): the keys of one prefix follow
+    // each other.
+    bool clesCPTriees = false;
 };
 
 // Fills TabCP/TabCleCP from the records of the postal-code list: each record, and its key,
