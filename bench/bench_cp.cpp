@@ -24,7 +24,7 @@ int run(BenchContext& ctx, const char* name, bool parNom)
         return usage(ctx, name);
     const CommuneTables& t = tables();
     const QString prefixe = ctx.args.first();
-    ResultatRecherche r;
+    ResultatCommunes r;
     DetailCommune premier;
     const double ms = medianMs(ctx.repeat, [&] {
         r = parNom ? rechercheParNom(t, prefixe) : rechercheParCode(t, prefixe);

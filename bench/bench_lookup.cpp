@@ -88,7 +88,7 @@ const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS] [--plain
     const QString sautLigne = QStringLiteral("\r\n");
     const RequeteRecherche requete{ctx.words.DicoWords, definitionsFile(file), word, DataCounts::kLongMaxDef,
                                    sautLigne, VarianteRecherche::Dictionnaire};
-    ResultatRecherche r;
+    ResultatDico r;
     const auto cherche = [&] { r = ChercheDefinition(requete); };
     if (simple) {
         ValeurSimple v;

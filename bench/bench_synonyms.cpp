@@ -26,7 +26,7 @@ const BenchRegistration regSynonyms("synonyms", "synonyms WORD", [](BenchContext
     loadWords(ctx.words, false, false, true);
     const auto nb = nbSyno(ctx.words);
     const QString tape = ctx.args[0];
-    ResultatRecherche r;
+    ResultatSyno r;
     const double ms = medianMs(ctx.repeat, [&] {
         r = RechercheSynonyme(ctx.words, nb, normaliseSaisie(tape), tape);
     });

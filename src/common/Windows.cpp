@@ -5,8 +5,10 @@
 #include "common/Colors.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -67,4 +69,13 @@ void OuvreSiteProgramme(AppContext& ctx, QWidget* foc)
 void DeplaceFenetre(AppContext& ctx, QWidget* window)
 {
     ctx.platform.dragWindow(window);
+}
+
+bool presseBoutonParDefaut(const QKeyEvent* event, QPushButton* bouton)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || !bouton->isDefault() ||
+        !bouton->isEnabled())
+        return false;
+    bouton->click();
+    return true;
 }

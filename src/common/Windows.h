@@ -2,6 +2,8 @@
 #pragma once
 
 class QFont;
+class QKeyEvent;
+class QPushButton;
 class QLabel;
 class QString;
 class QWidget;
@@ -19,6 +21,8 @@ void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips,
 
 // Shows a text whole on one line of a label of fixed size: in `police` when it fits, otherwise
 // in `police` narrowed just enough (and, past half its width, made smaller).
+// The Enter key presses a window's default button while it is enabled; true when it did.
+bool presseBoutonParDefaut(const QKeyEvent* event, QPushButton* bouton);
 void texteAjuste(QLabel* label, const QString& texte, const QFont& police);
 
 struct AppContext;

@@ -38,7 +38,7 @@ class TestDictionary : public QObject {
         f.write(bytes);
         return path;
     }
-    ResultatRecherche lookup(const QString& word, VarianteRecherche v = VarianteRecherche::Dictionnaire,
+    ResultatDico lookup(const QString& word, VarianteRecherche v = VarianteRecherche::Dictionnaire,
                              const QString& file = kData + QStringLiteral("definitions.ret"))
     {
         return ChercheDefinition({dico_, file, word, 12, QStringLiteral("\r\n"), v});
@@ -282,14 +282,14 @@ private slots:
     {
         QFETCH(QString, word);
         QFETCH(QStringList, shown);
-        const ResultatRecherche r = lookup(word);
+        const ResultatDico r = lookup(word);
         QCOMPARE(lignesAffichageDico(r, QStringLiteral("\r\n")), shown);
         QCOMPARE(r.codeErreur, 0);
     }
 
     void lookupFlags()
     {
-        ResultatRecherche r = lookup(QStringLiteral("chat"));
+        ResultatDico r = lookup(QStringLiteral("chat"));
         QVERIFY(r.copie && !r.nonAdmis && !r.echec);
         QCOMPARE(r.mot, QStringLiteral("CHAT"));
         QVERIFY(!lookup(QStringLiteral("BOF")).copie);
@@ -306,7 +306,7 @@ private slots:
     void missingFile()
     {
         const QString missing = dir_.filePath(QStringLiteral("absent.ret"));
-        ResultatRecherche r = lookup(QStringLiteral("CHAT"), VarianteRecherche::Dictionnaire, missing);
+        ResultatDico r = lookup(QStringLiteral("CHAT"), VarianteRecherche::Dictionnaire, missing);
         QVERIFY(r.echec);
         QCOMPARE(r.codeErreur, 53);
         QCOMPARE(lignesAffichageDico(r, QStringLiteral("\r\n")).first(),
@@ -325,7 +325,7 @@ private slots:
     void scrabbleVariant()
     {
         const auto v = VarianteRecherche::Scrabble;
-        ResultatRecherche r = lookup(QStringLiteral("CHIEN"), v);
+        ResultatDico r = lookup(QStringLiteral("CHIEN"), v);
         QVERIFY(r.echec);
         QCOMPARE(r.codeErreur, 0);
         r = lookup(QStringLiteral("chat"), v);
@@ -396,7 +396,7 @@ private slots:
         const QString last = QString::number(dico.size());
         QCOMPARE(GetIni(path, kSectionDefinitions, last), lines.last().mid(last.size() + 1));
         for (const QString& word : {dico.first(), dico.last()}) {
-            const ResultatRecherche r = ChercheDefinition({dico, path, word.toLower(), DataCounts::kLongMaxDef});
+            const ResultatDico r = ChercheDefinition({dico, path, word.toLower(), DataCounts::kLongMaxDef});
             QVERIFY(!r.echec);
             QCOMPARE(r.entete == word || r.entete == TexteDico::Existe, true);
         }

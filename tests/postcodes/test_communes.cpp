@@ -93,7 +93,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QString, info);
         QFETCH(QString, departement);
-        const ResultatRecherche r = rechercheParCode(t, texte);
+        const ResultatCommunes r = rechercheParCode(t, texte);
         QCOMPARE(r.items, items);
         QCOMPARE(r.info, info);
         QCOMPARE(r.premier.isEmpty() ? QString() : detailDepuisCP(r.premier)[DetDepartement], departement);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QString, info);
         QFETCH(QString, commune);
-        const ResultatRecherche r = rechercheParNom(t, texte);
+        const ResultatCommunes r = rechercheParNom(t, texte);
         QCOMPARE(r.items, items);
         QCOMPARE(r.info, info);
         QCOMPARE(r.premier.isEmpty() ? QString() : detailDepuisNom(r.premier)[DetCommune], commune);
@@ -343,12 +343,12 @@ private slots:
                 doubles << s.TabCleCP.at(i);
         }
         QCOMPARE(doubles, QStringList{});
-        const ResultatRecherche paris = rechercheParCode(s, QStringLiteral("750"));
+        const ResultatCommunes paris = rechercheParCode(s, QStringLiteral("750"));
         QCOMPARE(paris.items.first(), QStringLiteral("75001 PARIS 01"));
         QCOMPARE(paris.info, QString::number(paris.items.size()) + QStringLiteral(" communes trouvées."));
         QVERIFY(rechercheParCode(s, QStringLiteral("80190")).items.contains(QStringLiteral("80190 Y")));
         // Two communes of one name, told apart by their postal codes.
-        const ResultatRecherche thievres = rechercheParNom(s, QStringLiteral("THIEVRES"));
+        const ResultatCommunes thievres = rechercheParNom(s, QStringLiteral("THIEVRES"));
         QCOMPARE(thievres.items, (QStringList{QStringLiteral("62760 THIEVRES"), QStringLiteral("80560 THIEVRES")}));
         QCOMPARE(selectionCommune(s, 2, thievres.items.at(1), 0)->at(DetDepartement), QStringLiteral("80 Somme"));
         QCOMPARE(selectionCommune(s, 1, thievres.items.at(1), 0)->at(DetDepartement), QStringLiteral("80 Somme"));
@@ -358,8 +358,8 @@ private slots:
         CommuneTables parcourues = s;
         parcourues.clesCPTriees = false;
         for (const char* prefixe : {"010", "750", "988", "98890", "2A0", "000", "999", "62760 THIEVRES", "80190 Y"}) {
-            const ResultatRecherche a = rechercheParCode(s, QString::fromLatin1(prefixe));
-            const ResultatRecherche b = rechercheParCode(parcourues, QString::fromLatin1(prefixe));
+            const ResultatCommunes a = rechercheParCode(s, QString::fromLatin1(prefixe));
+            const ResultatCommunes b = rechercheParCode(parcourues, QString::fromLatin1(prefixe));
             QCOMPARE(a.items, b.items);
             QCOMPARE(a.premier, b.premier);
         }

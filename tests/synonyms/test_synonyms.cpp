@@ -19,7 +19,7 @@ class TestSynonymes : public QObject {
     WordData words_;
     Module module_;
 
-    ResultatRecherche cherche(const QString& tape)
+    ResultatSyno cherche(const QString& tape)
     {
         return RechercheSynonyme(words_, module_.NbSyno, normaliseSaisie(tape), tape);
     }
@@ -196,7 +196,7 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, lbl4);
         QFETCH(QString, lbl2);
-        const ResultatRecherche r = cherche(typed);
+        const ResultatSyno r = cherche(typed);
         QCOMPARE(r.ligne, line);
         QCOMPARE(r.LstS, rows);
         QCOMPARE(r.Lbl4, lbl4);
@@ -207,7 +207,7 @@ private slots:
 
     void rechercheParties()
     {
-        const ResultatRecherche r = cherche(QStringLiteral("abaissé"));
+        const ResultatSyno r = cherche(QStringLiteral("abaissé"));
         QCOMPARE(r.lettre, 0);
         QCOMPARE(r.parties.MotSyno, QStringLiteral("abaisse"));
         QCOMPARE(r.parties.NatureSyno, QStringLiteral("n"));
@@ -229,7 +229,7 @@ private slots:
 
     void malformedRecord()
     {
-        const ResultatRecherche r = cherche(QStringLiteral("xénon"));
+        const ResultatSyno r = cherche(QStringLiteral("xénon"));
         QCOMPARE(r.ligne, 1);
         QCOMPARE(r.erreurs.size(), 1);
         QCOMPARE(r.erreurs.first().number(), 5);
@@ -377,7 +377,7 @@ private slots:
         const auto cherche = [&](const QString& w) { return RechercheSynonyme(words, nb, normaliseSaisie(w), w); };
         const auto liste = [&](const QString& w) { return ListeMotsSyno(words, nb, normaliseSaisie(w)); };
 
-        const ResultatRecherche eau = cherche(QStringLiteral("Eau"));
+        const ResultatSyno eau = cherche(QStringLiteral("Eau"));
         QCOMPARE(eau.Lbl2, QStringLiteral("EAU: nom"));
         QCOMPARE(eau.Lbl4, QStringLiteral("21 synonymes pour ''Eau''."));
         QCOMPARE(eau.LstS.first(), QStringLiteral("afflux"));
@@ -385,7 +385,7 @@ private slots:
         QVERIFY(eau.LstS.contains(QStringLiteral("onde")));
         QVERIFY(!eau.LstS.contains(QStringLiteral("océan")));  // past the 21st stored synonym
 
-        const ResultatRecherche amorce = cherche(QStringLiteral("à "));
+        const ResultatSyno amorce = cherche(QStringLiteral("à "));
         QCOMPARE(amorce.Lbl4, QStringLiteral("Aucun synonyme pour ''à ''."));
         QCOMPARE(amorce.Lbl2, QString());
         const ResultatListe a = liste(QStringLiteral("à "));
@@ -428,7 +428,7 @@ private slots:
                 ecrit.replace(u'œ', QStringLiteral("oe")).replace(u'æ', QStringLiteral("ae"));
                 for (const QString& tape : {mot, ecrit}) {
                     const QString normalise = normaliseSaisie(tape);
-                    const ResultatRecherche r = RechercheSynonyme(words, nb, normalise, tape);
+                    const ResultatSyno r = RechercheSynonyme(words, nb, normalise, tape);
                     // The first line with that key wins (a homograph without the ligature may come first).
                     if (r.ligne == 0 || normaliseSaisie(r.parties.MotSyno) != normalise ||
                         !ListeMotsSyno(words, nb, normalise).Lst.contains(mot))

@@ -145,7 +145,7 @@ QString lireValeur(const RequeteRecherche& q, qsizetype index)
     }
 }
 
-void remplit(const RequeteRecherche& q, ResultatRecherche& r)
+void remplit(const RequeteRecherche& q, ResultatDico& r)
 {
     const bool dico = q.variante == VarianteRecherche::Dictionnaire;
     r.mot = majuscules(q.saisie);
@@ -206,9 +206,9 @@ void remplit(const RequeteRecherche& q, ResultatRecherche& r)
 }
 }
 
-ResultatRecherche ChercheDefinition(const RequeteRecherche& q)
+ResultatDico ChercheDefinition(const RequeteRecherche& q)
 {
-    ResultatRecherche r;
+    ResultatDico r;
     try {
         remplit(q, r);
     } catch (const Echec& e) {
@@ -221,7 +221,7 @@ ResultatRecherche ChercheDefinition(const RequeteRecherche& q)
     return r;
 }
 
-QStringList lignesAffichageDico(const ResultatRecherche& r, const QString& sautLigne)
+QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
 {
     QStringList lignes;
     const auto ajoute = [&](const char* label, const QString& texte) {

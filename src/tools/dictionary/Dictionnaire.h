@@ -62,7 +62,7 @@ enum class VarianteRecherche {
 
 // What one lookup gives. The fields are written in the order of the lookup; a failure
 // leaves those already written as they are.
-struct ResultatRecherche {
+struct ResultatDico {
     bool echec = false;        // the not-found display is shown
     int codeErreur = 0;        // the run-time error of a failure, 0 when there was none
     QString mot;               // the typed word in upper case
@@ -88,9 +88,9 @@ struct RequeteRecherche {
 
 // The lookup behind the search button: the word in the list, its record (following one
 // cross-reference), validity, part of speech, definition and score.
-ResultatRecherche ChercheDefinition(const RequeteRecherche& requete);
+ResultatDico ChercheDefinition(const RequeteRecherche& requete);
 
 // What the dictionary window shows after a lookup has run out (blink ended), one
 // "Label: text" per label in the window's order, empty labels left out; a message box
 // shown on the way comes first as "Message: text". Line breaks inside a text become LF.
-QStringList lignesAffichageDico(const ResultatRecherche& r, const QString& sautLigne);
+QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne);

@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Windows.h"
 #include "tools/dictionary/Dictionnaire.h"
 #include "tools/dictionary/GetIni.h"
 
@@ -137,7 +138,7 @@ void FenetreRechercheMot::attenteCommune()
     TimCherche->start(100);
 }
 
-ResultatRecherche FenetreRechercheMot::lanceRecherche(VarianteRecherche variante)
+ResultatDico FenetreRechercheMot::lanceRecherche(VarianteRecherche variante)
 {
     TimCherche->stop();
     const Module& m = ctx_.module;
@@ -146,7 +147,7 @@ ResultatRecherche FenetreRechercheMot::lanceRecherche(VarianteRecherche variante
     return ChercheDefinition({ctx_.words.DicoWords, m.FichierDef, TxtCtrl->text(), m.LongMaxDef, m.SautLigne, variante});
 }
 
-void FenetreRechercheMot::signaleEchec(const ResultatRecherche& r)
+void FenetreRechercheMot::signaleEchec(const ResultatDico& r)
 {
     if (r.codeErreur != 53)
         return;
@@ -199,10 +200,6 @@ bool FenetreRechercheMot::eventFilter(QObject* watched, QEvent* event)
 void FenetreRechercheMot::keyPressEvent(QKeyEvent* event)
 {
     // The default button answers the Enter key.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && CmdCtrl->isDefault() &&
-        CmdCtrl->isEnabled()) {
-        CmdCtrl->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!presseBoutonParDefaut(event, CmdCtrl))
+        QWidget::keyPressEvent(event);
 }

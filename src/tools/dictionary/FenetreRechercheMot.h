@@ -10,7 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-struct ResultatRecherche;
+struct ResultatDico;
 enum class VarianteRecherche;
 
 // What the dictionary window and the Scrabble check window share: the text box with its
@@ -63,9 +63,9 @@ protected:
     // The wait state and the lookup armed 100 ms later.
     void attenteCommune();
     // Runs the lookup with the window disabled; finRecherche ends the wait state.
-    ResultatRecherche lanceRecherche(VarianteRecherche variante);
+    ResultatDico lanceRecherche(VarianteRecherche variante);
     // The missing-file message of a failed lookup (other failures show none).
-    void signaleEchec(const ResultatRecherche& r);
+    void signaleEchec(const ResultatDico& r);
     void finRecherche();
 
     bool eventFilter(QObject* watched, QEvent* event) override;

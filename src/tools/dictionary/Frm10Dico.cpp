@@ -136,7 +136,7 @@ void Frm10Dico::CmdCtrl_Click()
 
 void Frm10Dico::TimCherche_Timer()
 {
-    const ResultatRecherche r = lanceRecherche(VarianteRecherche::Dictionnaire);
+    const ResultatDico r = lanceRecherche(VarianteRecherche::Dictionnaire);
     if (!r.entete.isEmpty())
         LblDef1->setText(r.entete);
     if (r.nonAdmis) {

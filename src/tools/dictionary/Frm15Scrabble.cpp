@@ -68,7 +68,7 @@ void Frm15Scrabble::CmdCtrl_Click()
 
 void Frm15Scrabble::TimCherche_Timer()
 {
-    const ResultatRecherche r = lanceRecherche(VarianteRecherche::Scrabble);
+    const ResultatDico r = lanceRecherche(VarianteRecherche::Scrabble);
     if (r.nonAdmis) {
         MotNonAdmis = 1;
         TimCligno->start(700);

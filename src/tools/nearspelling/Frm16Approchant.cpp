@@ -5,6 +5,7 @@
 #include "common/Colors.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/InternalError.h"
+#include "common/Windows.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -222,10 +223,6 @@ ResultatApprochant Frm16Approchant::lanceRecherche(const ListeMots& dico, const 
 void Frm16Approchant::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the default search button, wherever the focus is.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && CmdCtrl->isDefault() &&
-        CmdCtrl->isEnabled()) {
-        CmdCtrl->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!presseBoutonParDefaut(event, CmdCtrl))
+        QWidget::keyPressEvent(event);
 }

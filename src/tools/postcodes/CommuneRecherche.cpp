@@ -121,9 +121,9 @@ QString infoFocusNom()
     return QStringLiteral("Entrez un nom de commune.");
 }
 
-ResultatRecherche rechercheParCode(const CommuneTables& tables, const QString& texte)
+ResultatCommunes rechercheParCode(const CommuneTables& tables, const QString& texte)
 {
-    ResultatRecherche r;
+    ResultatCommunes r;
     if (texte.size() <= 2)
         return r;
     const qsizetype n = std::min(tables.TabCP.size(), tables.TabCleCP.size());
@@ -150,9 +150,9 @@ ResultatRecherche rechercheParCode(const CommuneTables& tables, const QString& t
     return r;
 }
 
-ResultatRecherche rechercheParNom(const CommuneTables& tables, const QString& texte)
+ResultatCommunes rechercheParNom(const CommuneTables& tables, const QString& texte)
 {
-    ResultatRecherche r;
+    ResultatCommunes r;
     if (texte.size() <= 1)
         return r;
     const QString cherche = texte.toUpper();

@@ -39,7 +39,7 @@ DetailCommune detailDepuisNom(const QString& enregNom);
 // What a search shows: the rows of the list, the record of the first hit (empty when none;
 // a postal-code record for the search by code, a name record for the search by name) and
 // the prompt line.
-struct ResultatRecherche {
+struct ResultatCommunes {
     QStringList items;
     QString premier;
     QString info;
@@ -47,10 +47,10 @@ struct ResultatRecherche {
 
 // The search by postal code: every key that begins with the text, case-sensitive, in table
 // order; nothing under 3 characters.
-ResultatRecherche rechercheParCode(const CommuneTables& tables, const QString& texte);
+ResultatCommunes rechercheParCode(const CommuneTables& tables, const QString& texte);
 // The search by name: every routing name that begins with the text in upper case, listed as
 // postal code, blank, routing name; nothing under 2 characters.
-ResultatRecherche rechercheParNom(const CommuneTables& tables, const QString& texte);
+ResultatCommunes rechercheParNom(const CommuneTables& tables, const QString& texte);
 
 // The prompt line after a search with `hits` hits.
 QString infoRechercheCode(qsizetype hits);

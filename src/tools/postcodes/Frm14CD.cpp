@@ -301,7 +301,7 @@ void Frm14CD::TxtCP_Change()
 {
     LstLaListe->clear();
     videDetail();
-    ResultatRecherche r;
+    ResultatCommunes r;
     try {
         r = rechercheParCode(tables(), TxtCP->text());
         LstLaListe->addItems(r.items);
@@ -335,7 +335,7 @@ void Frm14CD::TxtMiroir_Change()
 {
     LstLaListe->clear();
     videDetail();
-    ResultatRecherche r;
+    ResultatCommunes r;
     try {
         r = rechercheParNom(tables(), TxtMiroir->text());
         LstLaListe->addItems(r.items);

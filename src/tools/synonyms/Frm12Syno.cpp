@@ -291,7 +291,7 @@ void Frm12Syno::CmdRechercher_Click()
     if (nouvel != historique)
         metHistorique(nouvel, w);
 
-    const ResultatRecherche r = RechercheSynonyme(ctx_.words, ctx_.module.NbSyno, TxtMiroir->text(), w);
+    const ResultatSyno r = RechercheSynonyme(ctx_.words, ctx_.module.NbSyno, TxtMiroir->text(), w);
     for (const RuntimeError& e : r.erreurs)
         SignaleErreurInterne(ctx_, this, QStringLiteral("027"), e);
     SynoCourant = r.SynoCourant;

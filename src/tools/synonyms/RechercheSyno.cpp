@@ -102,10 +102,10 @@ QString texteCompteSynonymes(const QStringList& lignes, const QString& tape)
     return QString::number(lignes.size()) + QStringLiteral(" synonymes pour ") + mot;
 }
 
-ResultatRecherche RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
+ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
                                     const QString& normalise, const QString& tape)
 {
-    ResultatRecherche r;
+    ResultatSyno r;
     r.lettre = normalise.isEmpty() ? -1 : lettreRecherche(normalise.at(0));
     if (r.lettre >= 0) {
         const QStringList& cles = words.TabCleSyno[size_t(r.lettre)];

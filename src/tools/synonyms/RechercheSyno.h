@@ -35,7 +35,7 @@ QStringList ajouteHistorique(QStringList historique, const QString& texte);
 QString texteCompteSynonymes(const QStringList& lignes, const QString& tape);
 
 // What one exact lookup produces.
-struct ResultatRecherche {
+struct ResultatSyno {
     int lettre = -1;  // the table scanned (0 = A), -1 for none
     int ligne = 0;    // 1-based line of the entry found in its table, 0 when none was
     EntreeSyno parties;        // the found line's MotSyno, NatureSyno and ListeSyno
@@ -49,5 +49,5 @@ struct ResultatRecherche {
 // Looks up the normalised text among the headwords of its initial's table, by exact equality
 // of the compared keys (cleComparee); the first equal line wins. `tape` is the text as typed, for the
 // messages.
-ResultatRecherche RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
+ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
                                     const QString& normalise, const QString& tape);
