@@ -181,6 +181,7 @@ struct Recherche {
     // for a lookup.
     qint32 differe;
     int lettre;
+    qint64 course = -1;  // through the packed keys: the run of the slot's words of the size
 };
 
 // The words accepted so far, and the result lists made from them at the end.
@@ -329,8 +330,10 @@ class File {
 public:
     explicit File(Lecture& lecture) : lecture_(lecture) {}
 
-    void ajoute(const Recherche& q)
+    void ajoute(Recherche q)
     {
+        if (!lecture_.retient(q))
+            return;
         if (n_ >= kProfondeur)
             lecture_.lit(file_[size_t(n_ % kProfondeur)]);
         file_[size_t(n_ % kProfondeur)] = q;
@@ -363,6 +366,7 @@ class LectureIndex {
 public:
     LectureIndex(const AnagramIndex& index, Collecte& c) : index_(index), c_(c) {}
 
+    bool retient(Recherche&) { return true; }
     void etape0(const Recherche& q)
     {
         if (q.differe < 0)
@@ -397,34 +401,40 @@ private:
     Collecte& c_;
 };
 
-// Reading through the packed keys: the start of the slot's run, then the run, which tells
-// the words of the subset's letters and their alphabetical order without reading them.
+// Reading through the packed keys: whether the slot holds words of the subset's size at all
+// (a subset whose slot holds none is dropped before it is queued), then the start of their
+// run, then the run, which tells the words of the subset's letters without reading them.
 class LectureCles {
 public:
     LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
 
+    bool retient(Recherche& q)
+    {
+        if (q.differe >= 0)
+            return true;
+        q.course = cles_.course(q.taille, q.hash);
+        return q.course >= 0;
+    }
     void etape0(const Recherche& q)
     {
         if (q.differe < 0)
-            precharge(&cles_.debut[size_t(q.hash)]);
+            precharge(&cles_.debut[size_t(q.course)]);
     }
     void etape(int e, const Recherche& q)
     {
         if (e != 1 || q.differe >= 0)
             return;
-        const quint32 d = cles_.debut[size_t(q.hash)];
-        const quint32 f = cles_.debut[size_t(q.hash) + 1];
-        if (d < f) {
-            precharge(&cles_.entrees[d]);
-            precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
-        }
+        const quint32 d = cles_.debut[size_t(q.course)];
+        const quint32 f = cles_.debut[size_t(q.course) + 1];
+        precharge(&cles_.entrees[d]);
+        precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
     }
     void lit(const Recherche& q)
     {
         if (q.differe >= 0)
             return c_.rappelle(q);
-        const quint32 d = cles_.debut[size_t(q.hash)];
-        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        const quint32 d = cles_.debut[size_t(q.course)];
+        const quint32 f = cles_.debut[size_t(q.course) + 1];
         c_.ouvre(q);
         for (quint32 i = d; i < f; ++i) {
             const ClesAnagrammes::Entree& e = cles_.entrees[i];
