@@ -59,17 +59,21 @@ constexpr char16_t k1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-}
 
-QString fromWindows1252(const char* data, qsizetype size)
+void decode1252(const char* data, qsizetype size, char16_t* dst)
 {
-    QString out(size, Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
     const auto* src = reinterpret_cast<const unsigned char*>(data);
     for (qsizetype i = 0; i < size; ++i) {
         const unsigned char b = src[i];
         dst[i] = (b >= 0x80 && b < 0xA0) ? k1252High[b - 0x80] : char16_t(b);
     }
+}
+}
+
+QString fromWindows1252(const char* data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    decode1252(data, size, reinterpret_cast<char16_t*>(out.data()));
     return out;
 }
 
@@ -98,11 +102,7 @@ QStringList fromWindows1252(std::span<const QByteArrayView> texts)
     // that would change it while others still hold it copies its characters first.
     bloc->ref_.storeRelaxed(int(texts.size()));
     for (const QByteArrayView t : texts) {
-        const auto* src = reinterpret_cast<const unsigned char*>(t.data());
-        for (qsizetype i = 0; i < t.size(); ++i) {
-            const unsigned char b = src[i];
-            car[i] = (b >= 0x80 && b < 0xA0) ? k1252High[b - 0x80] : char16_t(b);
-        }
+        decode1252(t.data(), t.size(), car);
         car[t.size()] = u'\0';
         out.append(QString(QString::DataPointer(bloc, car, t.size())));
         car += t.size() + 1;
