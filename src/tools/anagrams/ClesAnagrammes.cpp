@@ -2,6 +2,7 @@
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 template <class Char>
@@ -69,8 +70,16 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
     for (qint32 m = 1; m <= index.nombreMots(); ++m)
         cles[size_t(m)] = cleTriee(index.octets(m));
     constexpr size_t nbBlocs = (size_t(AnagramIndex::kSlots) + 63) / 64;
-    // By length: the words, and where each run starts among them.
-    std::array<std::vector<Entree>, kLongueurMax + 1> parLongueur;
+    // The words grouped by length: where the next word of each length goes, and where each
+    // run of a length starts.
+    std::array<quint32, kLongueurMax + 1> suivant{};
+    for (qint32 m = 1; m <= index.nombreMots(); ++m)
+        if (cles[size_t(m)] != 0)
+            ++suivant[size_t(64 - __builtin_clzll(cles[size_t(m)]) + 4) / 5];
+    quint32 total = 0;
+    for (quint32& n : suivant)
+        total += std::exchange(n, total);
+    entrees.resize(total);
     std::array<std::vector<quint32>, kLongueurMax + 1> debuts;
     for (int l = 1; l <= kLongueurMax; ++l)
         blocs_[l].assign(nbBlocs, Bloc{});
@@ -102,19 +111,15 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
             const quint64 bit = quint64(1) << (h & 63);
             if (!(bloc.bits & bit)) {
                 bloc.bits |= bit;
-                debuts[size_t(l)].push_back(quint32(parLongueur[size_t(l)].size()));
+                debuts[size_t(l)].push_back(suivant[size_t(l)]);
             }
-            parLongueur[size_t(l)].push_back(e);
+            entrees[suivant[size_t(l)]++] = e;
         }
     }
     // The runs numbered by length, then slot; each block counts the runs before it.
-    entrees.reserve(size_t(index.nombreMots()));
     quint32 runs = 0;
     for (int l = 1; l <= kLongueurMax; ++l) {
-        const quint32 base = quint32(entrees.size());
-        for (quint32 d : debuts[size_t(l)])
-            debut.push_back(base + d);
-        entrees.insert(entrees.end(), parLongueur[size_t(l)].begin(), parLongueur[size_t(l)].end());
+        debut.insert(debut.end(), debuts[size_t(l)].begin(), debuts[size_t(l)].end());
         for (Bloc& bloc : blocs_[l]) {
             bloc.avant = runs;
             runs += quint32(nbBits64(bloc.bits));
