@@ -96,6 +96,8 @@ QStringList fromWindows1252(std::span<const QByteArrayView> texts)
     qsizetype total = 0;
     for (const QByteArrayView t : texts)
         total += t.size() + 1;  // each string's characters end with a null, as every string's do
+    // Some string routines read 16 bytes at a time: those of the last string stay in the block.
+    total += 8;
     auto [bloc, car] = QTypedArrayData<char16_t>::allocate(total);
     Q_CHECK_PTR(bloc);
     // One reference per string: the block is freed when the count falls to zero, and a string
