@@ -4,52 +4,53 @@
 
 #include "tools/anagrams/AnagramSearch.h"
 #include "tools/anagrams/ClesAnagrammes.h"
+#include "common/TextHelpers.h"
 
 #include <QElapsedTimer>
 #include <QByteArrayView>
 #include <algorithm>
+#include <array>
+#include <vector>
 #include <memory>
 
 namespace {
 // The plain scan: every word of the 2-to-12-letter list whose length lies from the minimum to
 // the number of letters and whose letters the typed letters hold (one joker standing for any
-// one letter), with the mandatory letter; in list order.
+// one letter), with the mandatory letter; in list order. The strings are made as the search
+// makes its own, so that the two differ only in how they find the words.
 QStringList anagrammesSimples(const ListeMots& mots, const QString& lettresTapees, int mini, const QString& obligatoire)
 {
-    QStringList out;
     const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
-    if (s.count(u'?') >= 2)
-        return out;
-    const bool joker = s.contains(u'?');
-    int comptes[26] = {};
+    const int jokers = int(s.count(u'?'));
+    if (jokers >= 2)
+        return {};
+    std::array<qint8, 26> comptes{};
     for (QChar c : s)
         if (c >= u'A' && c <= u'Z')
             ++comptes[c.unicode() - u'A'];
     const QByteArray oblig = obligatoire.toLatin1();
+    std::vector<QByteArrayView> trouves;
     for (int len = std::max(mini, 2); len <= s.size(); ++len) {
         const ListeMots::Bloc b = mots.bloc(len);
         for (qsizetype k = 0; k < b.nombre; ++k) {
-            const char* w = b.debut + k * len;
-            int reste[26];
-            std::copy(comptes, comptes + 26, reste);
-            bool jokerLibre = joker;
-            bool ok = true;
-            for (int i = 0; i < len && ok; ++i) {
-                const int l = w[i] - 'A';
-                if (l < 0 || l > 25)
-                    ok = false;
-                else if (reste[l] > 0)
-                    --reste[l];
-                else if (jokerLibre)
-                    jokerLibre = false;
-                else
-                    ok = false;
+            const auto* w = reinterpret_cast<const unsigned char*>(b.debut + k * len);
+            // The letters the word takes beyond the typed ones.
+            std::array<qint8, 26> reste = comptes;
+            int manque = 0;
+            for (int i = 0; i < len; ++i) {
+                const unsigned l = unsigned(w[i]) - 'A';
+                if (l > 25) {
+                    manque = 2;
+                    break;
+                }
+                manque += --reste[l] < 0;
             }
-            if (ok && (oblig.isEmpty() || QByteArrayView(w, len).contains(QByteArrayView(oblig))))
-                out.append(QString::fromLatin1(w, len));
+            if (manque <= jokers &&
+                (oblig.isEmpty() || QByteArrayView(w, len).contains(QByteArrayView(oblig))))
+                trouves.emplace_back(w, len);
         }
     }
-    return out;
+    return fromWindows1252(trouves);
 }
 
 QString majuscules(const QString& t)

@@ -2,15 +2,18 @@
 // pattern LENGTH PATTERN: the crossword search, "?" for the open positions; prints LstRech1.
 #include "Bench.h"
 
+#include "common/TextHelpers.h"
 #include "data/Resources.h"
 #include "tools/crossword/PatternSearch.h"
 
+#include <vector>
+
 namespace {
 // The plain scan: every word of the pattern's length whose letters equal the pattern's at
-// every known position; in list order.
+// every known position; in list order. The strings are made as the search makes its own.
 QStringList motifSimple(const ListeMots& mots, const QString& motif)
 {
-    QStringList out;
+    std::vector<QByteArrayView> out;
     const QByteArray m = motif.toLatin1();
     const ListeMots::Bloc b = mots.bloc(int(m.size()));
     for (qsizetype k = 0; k < b.nombre; ++k) {
@@ -19,9 +22,9 @@ QStringList motifSimple(const ListeMots& mots, const QString& motif)
         for (int j = 0; j < b.longueur; ++j)
             ok = ok && (m[j] == '_' || m[j] == w[j]);
         if (ok)
-            out.append(QString::fromLatin1(w, b.longueur));
+            out.emplace_back(w, b.longueur);
     }
-    return out;
+    return fromWindows1252(out);
 }
 
 const BenchRegistration reg("pattern",

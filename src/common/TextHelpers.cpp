@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "common/TextHelpers.h"
 
+#include <limits>
+
 QString SubAccents(const QString& aller, qsizetype nbLet)
 {
     const qsizetype n = std::min(nbLet, aller.size());
@@ -57,23 +59,57 @@ constexpr char16_t k1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-}
 
-QString fromWindows1252(const char* data, qsizetype size)
+void decode1252(const char* data, qsizetype size, char16_t* dst)
 {
-    QString out(size, Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
     const auto* src = reinterpret_cast<const unsigned char*>(data);
     for (qsizetype i = 0; i < size; ++i) {
         const unsigned char b = src[i];
         dst[i] = (b >= 0x80 && b < 0xA0) ? k1252High[b - 0x80] : char16_t(b);
     }
+}
+}
+
+QString fromWindows1252(const char* data, qsizetype size)
+{
+    QString out(size, Qt::Uninitialized);
+    decode1252(data, size, reinterpret_cast<char16_t*>(out.data()));
     return out;
 }
 
 QString fromWindows1252(const QByteArray& bytes)
 {
     return fromWindows1252(bytes.constData(), bytes.size());
+}
+
+QStringList fromWindows1252(std::span<const QByteArrayView> texts)
+{
+    QStringList out;
+    if (texts.empty())
+        return out;
+    if (texts.size() > size_t(std::numeric_limits<int>::max() / 2)) {  // beyond what one count holds
+        for (const QByteArrayView t : texts)
+            out.append(fromWindows1252(t.data(), t.size()));
+        return out;
+    }
+    out.reserve(qsizetype(texts.size()));
+    qsizetype total = 0;
+    for (const QByteArrayView t : texts)
+        total += t.size() + 1;  // each string's characters end with a null, as every string's do
+    // Some string routines read 16 bytes at a time: those of the last string stay in the block.
+    total += 8;
+    auto [bloc, car] = QTypedArrayData<char16_t>::allocate(total);
+    Q_CHECK_PTR(bloc);
+    // One reference per string: the block is freed when the count falls to zero, and a string
+    // that would change it while others still hold it copies its characters first.
+    bloc->ref_.storeRelaxed(int(texts.size()));
+    for (const QByteArrayView t : texts) {
+        decode1252(t.data(), t.size(), car);
+        car[t.size()] = u'\0';
+        out.append(QString(QString::DataPointer(bloc, car, t.size())));
+        car += t.size() + 1;
+    }
+    return out;
 }
 
 int windows1252Code(QChar c)

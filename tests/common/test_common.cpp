@@ -82,6 +82,31 @@ private slots:
         QCOMPARE(toWindows1252(text), bytes);
     }
 
+    // Many texts at once: the same strings as one by one, each changed on its own, and one
+    // kept after the others are gone still safe to change.
+    void windows1252List()
+    {
+        const QByteArray a("CHIEN"), b("\x80\xe9t\xe9", 4), c;
+        const std::vector<QByteArrayView> texts{a, b, c, a};
+        QStringList list = fromWindows1252(texts);
+        QCOMPARE(list, QStringList({"CHIEN", QString::fromUtf8("€été"), "", "CHIEN"}));
+        for (const QString& s : list)
+            QCOMPARE(s.utf16()[s.size()], u'\0');
+        QStringList copy = list;
+        copy[0] += u'S';
+        copy[1].replace(0, 1, u'x');
+        list[3].prepend(u'N');
+        QCOMPARE(list, QStringList({"CHIEN", QString::fromUtf8("€été"), "", "NCHIEN"}));
+        QCOMPARE(copy, QStringList({"CHIENS", QString::fromUtf8("xété"), "", "CHIEN"}));
+
+        QString kept = fromWindows1252(texts).at(1);
+        for (int i = 0; i < 40; ++i)
+            kept += u'Z';
+        kept.squeeze();
+        QCOMPARE(kept, QString::fromUtf8("€été") + QString(40, u'Z'));
+        QVERIFY(fromWindows1252(std::vector<QByteArrayView>()).isEmpty());
+    }
+
     void colors_data()
     {
         QTest::addColumn<QString>("text");

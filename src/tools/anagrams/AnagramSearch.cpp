@@ -181,6 +181,7 @@ struct Recherche {
     // for a lookup.
     qint32 differe;
     int lettre;
+    qint64 course = -1;  // through the packed keys: the run of the slot's words of the size
 };
 
 // The words accepted so far, and the result lists made from them at the end.
@@ -251,15 +252,36 @@ public:
     // Each listed word becomes a string once; its list of one length shares that string.
     void remplit(AnagramResult& r)
     {
-        r.LstAna.reserve(qsizetype(tous_.size()));
+        std::vector<QByteArrayView> octets;
+        octets.reserve(tous_.size());
         for (quint32 mot : tous_)
-            r.LstAna.append(index_.mot(qint32(mot)));
+            octets.push_back(index_.octets(qint32(mot)));
+        r.LstAna = fromWindows1252(octets);
+        for (int k = 2; k <= kMaxLettresAna; ++k)
+            r.Lst[size_t(k)].reserve(qsizetype(parTaille_[size_t(k)]));
         if (index_.ordonne()) {
-            // Numbers in ascending order are the words by length, then alphabetical.
+            // Numbers in ascending order are the words by length, then alphabetical: the
+            // words of one length are those below the first number of a longer word.
+            std::array<quint32, kMaxLettresAna + 2> fin{};
+            for (int k = 0; k <= kMaxLettresAna; ++k) {
+                quint32 bas = k > 0 ? fin[size_t(k - 1)] : 1, haut = quint32(index_.nombreMots()) + 1;
+                while (bas < haut) {
+                    const quint32 milieu = bas + (haut - bas) / 2;
+                    if (index_.octets(qint32(milieu)).size() <= k)
+                        bas = milieu + 1;
+                    else
+                        haut = milieu;
+                }
+                fin[size_t(k)] = bas;
+            }
+            fin[kMaxLettresAna + 1] = quint32(index_.nombreMots()) + 1;
+            size_t k = 0;
             for (size_t w = 0; w < listes_.size(); ++w)
                 for (quint64 bits = listes_[w]; bits; bits &= bits - 1) {
                     const quint32 mot = quint32(w * 64 + size_t(__builtin_ctzll(bits)));
-                    r.Lst[size_t(index_.octets(qint32(mot)).size())].append(r.LstAna.at(rang_[mot]));
+                    while (mot >= fin[k])
+                        ++k;
+                    r.Lst[k].append(r.LstAna.at(rang_[mot]));
                 }
             return;
         }
@@ -285,7 +307,7 @@ private:
         mot |= bit;
         return !deja;
     }
-    void ajoute(quint32 mot, quint32 canon, int)
+    void ajoute(quint32 mot, quint32 canon, int taille)
     {
         // Listed at its first acceptance only.
         if (canons_ ? !marque(mots_, canon) : !trouves_.insere(cleAlpha(index_.octets(qint32(mot)))))
@@ -296,6 +318,7 @@ private:
             marque(listes_, mot);
             rang_[mot] = quint32(tous_.size());
             tous_.push_back(mot);
+            ++parTaille_[size_t(taille)];
         }
     }
 
@@ -318,6 +341,7 @@ private:
     bool canons_;
     Deja trouves_;                 // the accepted words by their letters, without first copies
     std::vector<quint32> tous_;    // listed words, in the order of discovery
+    std::array<qsizetype, kMaxLettresAna + 1> parTaille_{};  // listed words of each size
 };
 
 // Looks the subsets up in the order they are found, through a queue: the scattered reads of
@@ -329,8 +353,10 @@ class File {
 public:
     explicit File(Lecture& lecture) : lecture_(lecture) {}
 
-    void ajoute(const Recherche& q)
+    void ajoute(Recherche q)
     {
+        if (!lecture_.retient(q))
+            return;
         if (n_ >= kProfondeur)
             lecture_.lit(file_[size_t(n_ % kProfondeur)]);
         file_[size_t(n_ % kProfondeur)] = q;
@@ -363,6 +389,7 @@ class LectureIndex {
 public:
     LectureIndex(const AnagramIndex& index, Collecte& c) : index_(index), c_(c) {}
 
+    bool retient(Recherche&) { return true; }
     void etape0(const Recherche& q)
     {
         if (q.differe < 0)
@@ -397,34 +424,40 @@ private:
     Collecte& c_;
 };
 
-// Reading through the packed keys: the start of the slot's run, then the run, which tells
-// the words of the subset's letters and their alphabetical order without reading them.
+// Reading through the packed keys: whether the slot holds words of the subset's size at all
+// (a subset whose slot holds none is dropped before it is queued), then the start of their
+// run, then the run, which tells the words of the subset's letters without reading them.
 class LectureCles {
 public:
     LectureCles(const ClesAnagrammes& cles, Collecte& c) : cles_(cles), c_(c) {}
 
+    bool retient(Recherche& q)
+    {
+        if (q.differe >= 0)
+            return true;
+        q.course = cles_.course(q.taille, q.hash);
+        return q.course >= 0;
+    }
     void etape0(const Recherche& q)
     {
         if (q.differe < 0)
-            precharge(&cles_.debut[size_t(q.hash)]);
+            precharge(&cles_.debut[size_t(q.course)]);
     }
     void etape(int e, const Recherche& q)
     {
         if (e != 1 || q.differe >= 0)
             return;
-        const quint32 d = cles_.debut[size_t(q.hash)];
-        const quint32 f = cles_.debut[size_t(q.hash) + 1];
-        if (d < f) {
-            precharge(&cles_.entrees[d]);
-            precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
-        }
+        const quint32 d = cles_.debut[size_t(q.course)];
+        const quint32 f = cles_.debut[size_t(q.course) + 1];
+        precharge(&cles_.entrees[d]);
+        precharge(&cles_.entrees[f - 1]);  // a run may end on the next cache line
     }
     void lit(const Recherche& q)
     {
         if (q.differe >= 0)
             return c_.rappelle(q);
-        const quint32 d = cles_.debut[size_t(q.hash)];
-        const quint32 f = cles_.debut[size_t(q.hash) + 1];
+        const quint32 d = cles_.debut[size_t(q.course)];
+        const quint32 f = cles_.debut[size_t(q.course) + 1];
         c_.ouvre(q);
         for (quint32 i = d; i < f; ++i) {
             const ClesAnagrammes::Entree& e = cles_.entrees[i];

@@ -1,6 +1,9 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/anagrams/ClesAnagrammes.h"
 
+#include <array>
+#include <utility>
+
 namespace {
 template <class Char>
 quint64 trie(const Char* p, qsizetype n)
@@ -66,30 +69,63 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
     std::vector<quint64> cles(size_t(index.nombreMots()) + 1, 0);
     for (qint32 m = 1; m <= index.nombreMots(); ++m)
         cles[size_t(m)] = cleTriee(index.octets(m));
-    debut.resize(size_t(AnagramIndex::kSlots) + 1);
-    entrees.reserve(size_t(index.nombreMots()));
+    constexpr size_t nbBlocs = (size_t(AnagramIndex::kSlots) + 63) / 64;
+    // The words grouped by length: where the next word of each length goes, and where each
+    // run of a length starts.
+    std::array<quint32, kLongueurMax + 1> suivant{};
+    for (qint32 m = 1; m <= index.nombreMots(); ++m)
+        if (cles[size_t(m)] != 0)
+            ++suivant[size_t(64 - __builtin_clzll(cles[size_t(m)]) + 4) / 5];
+    quint32 total = 0;
+    for (quint32& n : suivant)
+        total += std::exchange(n, total);
+    entrees.resize(total);
+    std::array<std::vector<quint32>, kLongueurMax + 1> debuts;
+    for (int l = 1; l <= kLongueurMax; ++l)
+        blocs_[l].assign(nbBlocs, Bloc{});
+    std::vector<Entree> slot;
     for (qint32 h = 0; h < AnagramIndex::kSlots; ++h) {
-        debut[size_t(h)] = quint32(entrees.size());
-        const AnagramIndex::AnaBucket* slot = index.bucket(h);
-        if (slot->Head == 0)
+        const AnagramIndex::AnaBucket* b = index.bucket(h);
+        if (b->Head == 0)
             continue;
-        const quint32 d = quint32(entrees.size());
+        slot.clear();
         const auto place = [&](qint32 m) {
             quint32 canon = quint32(m);
             // A word stored twice in the slot: both entries take the number of the first.
-            for (quint32 x = d; !index.ordonne() && x < quint32(entrees.size()); ++x)
-                if (entrees[x].cle == cles[size_t(m)] && index.octets(qint32(entrees[x].mot)) == index.octets(m)) {
-                    canon = entrees[x].canon;
+            for (size_t x = 0; !index.ordonne() && x < slot.size(); ++x)
+                if (slot[x].cle == cles[size_t(m)] && index.octets(qint32(slot[x].mot)) == index.octets(m)) {
+                    canon = slot[x].canon;
                     break;
                 }
-            entrees.push_back({cles[size_t(m)], quint32(m), canon});
+            slot.push_back({cles[size_t(m)], quint32(m), canon});
         };
-        place(slot->Head);
-        if (slot->HasMore)
-            for (qint32 i = slot->Premier; i != 0; i = index.suivant(i))
+        place(b->Head);
+        if (b->HasMore)
+            for (qint32 i = b->Premier; i != 0; i = index.suivant(i))
                 place(index.AnaPool[size_t(i)]);
+        for (const Entree& e : slot) {
+            if (e.cle == 0)
+                continue;
+            const int l = (64 - __builtin_clzll(e.cle) + 4) / 5;
+            Bloc& bloc = blocs_[l][size_t(h) >> 6];
+            const quint64 bit = quint64(1) << (h & 63);
+            if (!(bloc.bits & bit)) {
+                bloc.bits |= bit;
+                debuts[size_t(l)].push_back(suivant[size_t(l)]);
+            }
+            entrees[suivant[size_t(l)]++] = e;
+        }
     }
-    debut[size_t(AnagramIndex::kSlots)] = quint32(entrees.size());
+    // The runs numbered by length, then slot; each block counts the runs before it.
+    quint32 runs = 0;
+    for (int l = 1; l <= kLongueurMax; ++l) {
+        debut.insert(debut.end(), debuts[size_t(l)].begin(), debuts[size_t(l)].end());
+        for (Bloc& bloc : blocs_[l]) {
+            bloc.avant = runs;
+            runs += quint32(nbBits64(bloc.bits));
+        }
+    }
+    debut.push_back(quint32(entrees.size()));
 }
 
 bool ClesAnagrammes::decrit(const AnagramIndex& index) const

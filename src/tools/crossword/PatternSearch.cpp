@@ -92,6 +92,8 @@ QStringList ChercheMotif(const ListeMots& words, int debut, int fin, QStringView
         return true;
     };
 
+    // The words found, made into strings all at once at the end.
+    std::vector<QByteArrayView> trouves;
     // The lines of one block of words of the pattern's length are read at its fixed stride.
     const ListeMots::Bloc bloc = words.bloc(int(motif.size()));
     if (words.groupe() && bloc.nombre > 0 && debut >= bloc.premier && fin < bloc.premier + bloc.nombre) {
@@ -100,15 +102,15 @@ QStringList ChercheMotif(const ListeMots& words, int debut, int fin, QStringView
         const char* const dernier = bloc.debut + (fin - bloc.premier) * l;
         for (; p <= dernier; p += l)
             if (convient(p, l))
-                found.append(texteMot(QByteArrayView(p, l)));
-        return found;
+                trouves.emplace_back(p, l);
+        return fromWindows1252(trouves);
     }
     for (int i = debut; i <= fin; ++i) {
         const QByteArrayView w = words.octets(i);
         if (convient(w.data(), w.size()))
-            found.append(texteMot(w));
+            trouves.push_back(w);
     }
-    return found;
+    return fromWindows1252(trouves);
 }
 
 QStringList ChercheMotCroix(const ListeMots& anaWords, const BlocsLongueur& blocs, QStringView motif)
