@@ -11,8 +11,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QMimeDatabase>
