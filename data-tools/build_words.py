@@ -88,11 +88,13 @@ class AbbreviationFinder:
         if not re.fullmatch(r"[a-zà-ÿœæ]{2,5}", w):
             return False
         po = [m[3:] for m in root.morph if m.startswith("po:")]
-        if not po or not set(po) <= ABBREVIATION_PO or root.flags & self.suffix_flags:
-            return False
-        if "nom" in po and "is:inv" not in root.morph:
+        if not po or not set(po) <= ABBREVIATION_PO:
             return False
         if fold_accents(w).upper() in self.known:
+            return False
+        if not (VOWELS | {"w"}) & set(w):
+            return True      # pt, even with a plural (pts); crwth is a word
+        if root.flags & self.suffix_flags or ("nom" in po and "is:inv" not in root.morph):
             return False
         if not VOWELS & set(w):
             return True
@@ -113,6 +115,61 @@ def not_admitted_reason(aff, root, is_abbreviation=lambda root: False):
     if is_abbreviation(root):
         return "abbreviation"
     return None
+
+
+def thesaurus_words(entries):
+    """Folded single words that the thesaurus uses as words: its headwords
+    and their synonyms, except those only labelled as abbreviations (cf)."""
+    out, abbreviations = set(), set()
+    for head, (labels, syns) in entries.items():
+        terms = [head] + list(syns)
+        if labels and all(lab.lower().startswith("abr") for lab in labels):
+            abbreviations.update(terms)        # cf: confer, voir
+            continue
+        for t in terms:
+            k = fold_accents(t.strip()).upper()
+            if t == t.lower() and re.fullmatch(r"[A-Z]{2,15}", k):
+                out.add(k)
+    return out - {fold_accents(t).upper() for t in abbreviations}
+
+
+def admit_known_fragments(words, roots, littre_keys, thes_words, log):
+    """Locution fragments and symbols that are words of the language: a
+    fragment or symbol that the thesaurus uses as a word (perpète, traviole,
+    in, ko), a fragment also written as a hyphenated locution of words
+    (tire-larigot), and a fragment that sounds as one admitted (perpette
+    beside perpète).  Latin fragments (ab, cf, hoc) are none of these."""
+    moved = Counter()
+
+    def admit(w, why):
+        info = words[w]
+        info.admitted = True
+        info.codes = info.not_codes
+        moved[why] += 1
+        log("  admitted by %s: %s" % (why, w))
+
+    plain = {r.word for r in roots if not any(m.startswith("po:loc") for m in r.morph)}
+    joined = {}
+    for r in roots:
+        if "-" in r.word and all(m.startswith("po:loc") for m in r.morph if m.startswith("po:")):
+            if all(part in plain for part in r.word.split("-")):
+                joined[dico_form(r.word.replace("-", ""))] = r.word
+    # The Littré's own words are admitted with their definition.
+    candidates = [w for w in sorted(words) if not words[w].admitted and w not in littre_keys
+                  and words[w].not_reasons <= {"locution", "symbol"}]
+    for w in candidates:
+        if w in thes_words:
+            admit(w, "the thesaurus")
+        elif words[w].not_reasons == {"locution"} and w in joined:
+            admit(w, "a hyphenated locution of words")
+    sounds = {littre.sound(s) for w, info in words.items() if info.not_reasons == {"locution"}
+              and (info.admitted or w in littre_keys) for s in info.surfaces}
+    for w in candidates:
+        info = words[w]
+        if not info.admitted and info.not_reasons == {"locution"} and any(
+                littre.sound(s) in sounds for s in info.surfaces):
+            admit(w, "the sound of an admitted fragment")
+    log("locution fragments and symbols admitted: %s" % dict(sorted(moved.items())))
 
 
 def root_codes(root):
@@ -289,6 +346,9 @@ def index_littre_entries(entries, log, rules_by_sense=None):
         if where not in senses:
             fired = Counter()
             senses[where] = clean_definition(littre.first_sense(entry, fired))
+            if littre.example_only(entry, spelling[where], senses[where]):
+                fired["example of a participle"] += 1
+                senses[where] = ""
             rules.update(fired)
             if rules_by_sense is not None and fired:
                 k = senses[where] or ("none", key)
@@ -329,6 +389,11 @@ def choose_littre(word, info, index):
     return cands[0][1]
 
 
+def synonym_definition(synonyms):
+    """'Synonymes : a, b, c.' (one period even after "K.O.")."""
+    return "Synonymes : " + ", ".join(synonyms[:SYN_IN_DEF]).rstrip(".") + "."
+
+
 def safe_short(text):
     """A definition of our own must not read as a cross-reference."""
     if len(text) < CROSS_REF_LIMIT and "Voir " in text:
@@ -361,7 +426,7 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
     for w in dico:
         s = syn_by_key.get(w)
         if s:
-            syn_def[w] = safe_short("Synonymes : " + ", ".join(s[:SYN_IN_DEF]) + ".")
+            syn_def[w] = safe_short(synonym_definition(s))
     # Lemmas without a Littré entry but with synonyms get them as definition.
     for w in dico:
         if w not in own and w not in voy and words[w].is_lemma and w in syn_def:
@@ -485,6 +550,9 @@ def main(argv=None):
     rules_by_sense = {}
     littre_index = build_littre(paths, log, rules_by_sense)
     words = build_words(paths, log, known_words=set(littre_index) | syn_heads)
+    aff = affix.AffixFile(paths["aff"])
+    admit_known_fragments(words, list(affix.read_dic(aff, paths["dic"])), set(littre_index),
+                          thesaurus_words(thesaurus.read_thesaurus(paths["thes"])), log)
     dico = sorted(words)
     ana = sorted((w for w in dico if len(w) <= 12), key=lambda w: (len(w), w))
     values, kind = build_definitions(words, dico, littre_index, syn_by_key, log)

@@ -172,7 +172,9 @@ def _sentence_ends(text, stop):
         word = re.search(r"([^\W\d_]+)$", text[:m.start()])
         w = word.group(1) if word else ""
         after_number = not w and text[m.start() - 1:m.start()].isdigit()
-        if m.group(0) == "." and not after_number and (len(w) <= 1 or w.lower() in _ABBREVIATIONS
+        after_bracket = not w and text[m.start() - 1:m.start()] in (")", "]", "»")
+        if m.group(0) == "." and not after_number and not after_bracket and (
+                len(w) <= 1 or w.lower() in _ABBREVIATIONS
                                   or (w[:1].isupper() and len(w) <= 5 and not w.isupper())):
             continue
         out.append(m.end())
@@ -218,6 +220,7 @@ def clean_sense(text, stats=None):
         ends = [m.end() for m in re.finditer(r"\.(?=\s*[A-ZÀ-Ý])", text[:pipe])]
         text = text[:ends[-1]] if ends else ""
     text = re.sub(r"^Ajoutez\s*:\s*-?\s*", "", text)
+    text = _tidy(text, stats)
     m = _GRAMMAR_HEAD_RE.match(text)
     if m:
         _count(stats, "grammatical head")
@@ -229,7 +232,7 @@ def clean_sense(text, stats=None):
         if text:
             text = text[0].upper() + text[1:]
         _count(stats, "lower-case header fragment")
-    if re.match(r"^(?:ÉTYM\.|REM\.|[XVI]+e s\.)", text):
+    if re.match(r"^(?:ÉTYM\.|R[EÉ]M\.|[XVI]+e s\.)", text):
         _count(stats, "history, etymology or remark")
         return ""
     cut = _cut_citation(text)
@@ -240,6 +243,12 @@ def clean_sense(text, stats=None):
             return ""
         if not text.endswith((".", "!", "?", "\u2026")):
             text += "."
+    cut = _cut_source(text)
+    if cut is not None:
+        _count(stats, "source of a quotation")
+        text = cut
+        if len(_LETTER_RE.findall(text)) < 3:
+            return ""
     if re.search(r"[Vv]oy\. ", text) and not re.match(r"^Voy\. ", text):
         rest = _VOY_SENTENCE_RE.sub("", text).strip()
         if rest != text:
@@ -265,7 +274,80 @@ _FIELD_LABEL_RE = re.compile(
 
 def _is_label(text):
     text = text.strip()
-    return bool(_LABEL_ONLY_RE.match(text) or _FIELD_LABEL_RE.match(text))
+    return bool(_LABEL_ONLY_RE.match(text) or _FIELD_LABEL_RE.match(text)
+                or _USAGE_LABEL_RE.match(text) or not text.strip(" .:;,"))
+
+
+# Labels of usage, register, number or origin that head a sense as a
+# sentence of their own: "Au pl.", "Proprement.", "Familière.", "Des deux
+# genres.", "Mot populaire.", "Latinisme et néologisme.", "2.", "RÉM.".
+_USAGE_LABEL_RE = re.compile(
+    r"^(?:Au (?:pl|plur|pluriel|sing|singulier|fém|masc)"
+    r"|Pl\.? [Tt]erme (?:de |d'|du |des )?[^.,;:]{1,30}"
+    r"|(?:Fig\. et |Plus )?(?:[Pp]roprement|[Ff]amilier|[Ff]amilière|[Ff]amilièrement"
+    r"|[Pp]opulairement|[Ii]ronique|[Ii]roniquement|[Rr]are|[Ii]ndécl|[Ii]nvar)"
+    r"|Des deux genres|(?:Très )?[Pp]eu usité|Archaïsme|Ornithologie|Histoire naturelle"
+    r"|(?:Mot|Locution|Expression|Terme|Termes) (?:populaire|familier|familière|vieilli|vieillis"
+    r"|bas|trivial|comique|burlesque|forgé[^.]{0,30}|de patois|de [A-ZÉ][^.]{1,30})"
+    r"|(?:Néologisme|Latinisme|Hellénisme|Barbarisme)[^.]{0,40}"
+    r"|Ancien terme|Dans le (?:langage|style) [^.]{1,25}|Par dénigrement|De patois"
+    r"|\d+|RÉM|REM|HIST|Vieux langage)\s*\.?$")
+
+_PRONUNCIATION_RE = re.compile(r"^\((?:[a-zà-ÿ']+-)+[a-zà-ÿ']+\)[.,]?\s*")
+_EDITORIAL_VOY_RE = re.compile(r"\s*\((?:[Vv]oy\.|[Vv]oyez) [^()]*\)")
+
+
+def _tidy(text, stats=None):
+    """Marks of the article that are no part of a definition: a
+    pronunciation left in the text, "(voy. ce mot au Dictionnaire)",
+    the square brackets of an insertion, "II" read for "Il", a blank
+    before a period; "Voy KLIPPER." and "Voyez LICOU." are references."""
+    before = text
+    text = re.sub(r"^(?:Voy|Voyez)\.?\s+(?=[A-ZÀ-Ý])", "Voy. ", text)
+    text = _PRONUNCIATION_RE.sub("", text)
+    text = _EDITORIAL_VOY_RE.sub("", text)
+    text = re.sub(r"^(?:[.,;:]|\d+\.)\s*", "", text.strip())
+    text = text.replace("[", "").replace("]", "")
+    text = re.sub(r"(?:^|(?<=[.;,!?] ))II(?= [a-zàâéèêîôûç])", "Il", text)
+    # An ellipsis opens a quotation glued to the sentence: "...marchandise. ....De faire".
+    text = re.sub(r"(?<=[.!?]) \.{3,}\s*\S.*$", "", text)
+    text = re.sub(r"(?:\s*[;,])?\s+\.(?!\.)", ".", text)
+    text = re.sub(r"\s+", " ", text).strip()
+    if text != before:
+        _count(stats, "marks that are no part of a definition")
+    return text
+
+
+# The source of a quotation at the end of a sentence: an author in
+# capitals (", SÉV. 422.", ", CHATEAUB."), a periodical, a report or a
+# page (", Journ. offic. 8 févr. 1872, p. 395, 2e col.", ", Compte rendu,
+# 1869-1874, 2e fasc. p. 49."), with the titles named before it.
+_SOURCE_MARK_RE = re.compile(
+    r"\bp\. ?\d|\b\d+(?:e|re|er) (?:col|page|fasc|édit)\b|\bt\. [IVXL\d]|\b1[5-9]\d\d\b"
+    r"|\b(?:Journ|Rev|Bull|Gloss|Mém|Annal|Ann|Dict|Compte rendu|Enquête|Moniteur|Revue"
+    r"|Journal|Instr|Rapport|Trad|Lett)\b"
+    r"|^(?:[A-Z][a-zé]+ |[A-Z]\. )*[A-ZÀ-Ý][A-ZÀ-Ý'-]{2,}\.?(?: [A-ZÀ-Ý][A-ZÀ-Ý'.-]+)*(?: [\dIVXL][\dIVXL, .]*)?\.?$")
+
+
+def _is_source_piece(seg):
+    """A comma-separated piece that names a work, a place or a date."""
+    seg = seg.strip()
+    return bool(re.match(r"^(?:dans |l'|la |le |les |ibid\.)?[A-ZÀ-Ý\d]", seg))
+
+
+def _cut_source(text):
+    """The text without the source of a quotation at its end, or None."""
+    segs = text.split(", ")
+    if len(segs) < 2 or not _SOURCE_MARK_RE.search(segs[-1].rstrip(".")):
+        return None
+    i = len(segs) - 1
+    while i > 1 and (_is_source_piece(segs[i - 1]) or _SOURCE_MARK_RE.search(segs[i - 1])) \
+            and not re.search(r"[a-zà-ÿ]{4}[.;:] [A-ZÀ-Ý][a-zà-ÿ]", segs[i - 1]):
+        i -= 1
+    head = ", ".join(segs[:i]).rstrip(" ,;:")
+    if not re.search(r"[a-zà-ÿ]{3}", head):
+        return None
+    return head if head.endswith((".", "!", "?")) else head + "."
 
 
 def _first_sentence(text, stats=None):
@@ -282,6 +364,18 @@ def _first_sentence(text, stats=None):
             return text[:end].rstrip()
         break
     return text
+
+
+def example_only(entry, headword, sense):
+    """True when the first sense of a participle's article is only an
+    example of its use ("Une volaille délardée." at DÉLARDÉ): the text
+    writes the participle itself."""
+    if not sense or not re.search(r"\bpart\.", grammar_label(entry)):
+        return False
+    k = re.sub(r"[^a-z]", "", fold_accents(headword).lower())
+    stem = k[:max(3, len(k) - 2)]
+    words = re.findall(r"[a-z]+", fold_accents(sense).lower())
+    return len(k) > 2 and any(w.startswith(stem) and len(w) <= len(k) + 3 for w in words)
 
 
 def grammar_label(entry):
@@ -430,14 +524,51 @@ def filing_scores(entries):
         if sc is not None:
             d = by_article.setdefault(where, {})
             d[key] = max(d.get(key, 0.0), sc)
+    # An article without a pronunciation is owned by the headwords that
+    # its text uses (MERCATOR's article, where GUERRIER is also filed).
+    # Another spelling of an owner (ABÉQUÉ beside ABECQUÉ) is not told apart.
+    users = {}
+    for headword, text, where in entries:
+        if not prons[where] and uses_word(_spelling(headword), text):
+            users.setdefault(where, set()).add(sound(_spelling(headword)))
     out = []
     for (headword, text, where), sc in zip(entries, scores):
         key = re.sub(r"[^a-z]", "", fold_accents(_spelling(headword)))
         other = max([v for k, v in by_article.get(where, {}).items() if k != key] or [0.0])
+        mine = sound(_spelling(headword))
+        if any(difflib.SequenceMatcher(None, mine, u, autojunk=False).ratio() < KEEP_SCORE
+               for u in users.get(where, ())):
+            other = max(other, OWNER_SCORE)
+        if sc is not None and sc >= KEEP_SCORE and not _same_first_sound(
+                _spelling(headword), prons[where]):
+            sc = DOUBTFUL_SCORE
         # Whether the text uses the word only matters below KEEP_SCORE.
         uses = sc is not None and sc >= KEEP_SCORE or uses_word(_spelling(headword), text)
         out.append((sc, other, uses))
     return out
+
+
+# A headword that does not begin with the first sound of any of its
+# article's pronunciations (SABOULER at the article "(ra-bi-ou-l')", U at
+# "(iks')") only matches it by chance: it is doubtful whatever its score.
+DOUBTFUL_SCORE = (KEEP_SCORE + DOUBT_SCORE) / 2
+
+
+_FIRST_SOUND_CLASSES = [set("szcjx"), set("kgq")]
+
+
+def _first_sound(key):
+    """The first consonant sound of a sound key, '' for a vowel."""
+    c = key[:1]
+    if not c or c in "aeiouy":
+        return ""
+    return next((min(k) for k in _FIRST_SOUND_CLASSES if c in k), c)
+
+
+def _same_first_sound(word, prons):
+    first = _first_sound(sound(word))
+    keys = [sound(p, written=False) for p in prons]
+    return not first or any(k and _first_sound(k) in ("", first) for k in keys)
 
 
 def filed_at_own_article(score, other, uses):

@@ -207,6 +207,18 @@ class LittreGeneratorTest(unittest.TestCase):
         self.assertEqual(values["AMITIES"], "= £n§Voir AMITIE.")
         self.assertTrue(values["OBUSIER"].endswith("affût à roues."))
 
+    def test_filing_of_articles_owned_by_another_headword(self):
+        mercator = "<i><small></small></i>\n    Cartes de Mercator, cartes géographiques."
+        rabioule = "<i><small>(ra-bi-ou-l') s. f.</small></i>\n    La racine du brassica rapa."
+        abecque = "<i><small>part. passé</small></i>\n    Petits oiseaux abecqués par leur mère."
+        entries = [("MERCATOR", mercator, 1), ("GUERRIER", mercator, 1),
+                   ("RABIOULE", rabioule, 2), ("SABOULER", rabioule, 2),
+                   ("ABECQUÉ", abecque, 3), ("ABÉQUÉ", abecque, 3)]
+        filed = {h: littre.filed_at_own_article(*sc)
+                 for (h, _, _), sc in zip(entries, littre.filing_scores(entries))}
+        self.assertEqual(filed, {"MERCATOR": True, "GUERRIER": False, "RABIOULE": True,
+                                 "SABOULER": False, "ABECQUÉ": True, "ABÉQUÉ": True})
+
     def test_pronunciation_scores(self):
         for word, pron, at_least, below in [
                 ("obusier", "o-bu-zié", littre.KEEP_SCORE, 1.01),
@@ -258,12 +270,51 @@ class FirstSenseTest(unittest.TestCase):
              "Le rang après 999."),
             ("La racine du brassica rapa, L. (crucifères), le turneps. On l'appelle rave.",
              "sentences after the first", "La racine du brassica rapa, L. (crucifères), le turneps."),
+            # A usage label is no definition: it stays with the sentence it introduces.
+            ("Au pl. Le père et la mère (c'est le sens propre). Un enfant obéit.",
+             "sentences after the first", "Au pl. Le père et la mère (c'est le sens propre)."),
+            ("Familière. Il marque la moquerie. Tarare !", "sentences after the first",
+             "Familière. Il marque la moquerie."),
+            ("Des deux genres. Terme très familier. Qui est d'humeur grondeuse. Esprit grognon.",
+             "sentences after the first",
+             "Des deux genres. Terme très familier. Qui est d'humeur grondeuse."),
+            ("Mot populaire.", "label only", ""),
+            ("RÉM. On a dit aussi abcéder.", "history, etymology or remark", ""),
+            ("2. Qui est tombé. Du grésil.", "marks that are no part of a definition",
+             "Qui est tombé."),
+            # The source of a quotation goes, titles, dates and pages with it.
+            ("Travail par lequel on pave une rue avec l'asphalte, Journ. offic. 8 févr. 1872, "
+             "p. 395, 2e col.", "source of a quotation",
+             "Travail par lequel on pave une rue avec l'asphalte."),
+            ("Espèce de néflier, mespilus amelanchier, Linné, Reboisement des montagnes, "
+             "Compte rendu, 1869-1874, 2e fasc. p. 49.", "source of a quotation",
+             "Espèce de néflier, mespilus amelanchier."),
+            ("Nom donné aux cénobites, puis à tous les clercs, FLEURY.", "source of a quotation",
+             "Nom donné aux cénobites, puis à tous les clercs."),
+            # Marks of the article.
+            ("Qui a rapport à l'altruisme (voy. ce mot au Dictionnaire).",
+             "marks that are no part of a definition", "Qui a rapport à l'altruisme."),
+            ("(an-ti-tri-ni-tê-r'). Terme d'histoire. Celui qui nie la Trinité.",
+             "marks that are no part of a definition", "Terme d'histoire. Celui qui nie la Trinité."),
+            ("Celui qui acquiert [surtout des biens] .", "marks that are no part of a definition",
+             "Celui qui acquiert surtout des biens."),
+            ("Lieu où l'on boit ; en ce sens, II ne se dit guère.",
+             "marks that are no part of a definition", "Lieu où l'on boit ; en ce sens, Il ne se dit guère."),
+            ("Voyez LICOU.", "marks that are no part of a definition", "Voy. LICOU."),
+            ("Voy KLIPPER.", "marks that are no part of a definition", "Voy. KLIPPER."),
         ]
         for text, rule, expected in cases:
             with self.subTest(text=text):
                 stats = Counter()
                 self.assertEqual(littre.clean_sense(text, stats), expected)
                 self.assertIn(rule, stats)
+
+    def test_example_of_a_participle(self):
+        head = "<i><small>(dé-lar-dé, dée) part. passé.</small></i>\n"
+        self.assertTrue(littre.example_only(head, "délardé", "Une volaille délardée."))
+        self.assertFalse(littre.example_only(head, "délardé", "Dont on a ôté le lard."))
+        verb = "<i><small>(dé-lar-dé) v. a.</small></i>\n"
+        self.assertFalse(littre.example_only(verb, "délarder", "Délarder une volaille."))
 
     def test_history_and_supplement(self):
         eu = ("<i><small>(u, ue) part. passé du verbe avoir</small></i>\n\n<b><big>HISTORIQUE"
@@ -299,10 +350,36 @@ class ScrabbleWordsTest(unittest.TestCase):
             "brasser": root("brasser", "po:v1"),
             "hard": root("hard", "po:adj is:epi is:inv"),     # not a noun or adverb
             "harde": root("harde", "po:nom is:fem", ["S."]),
+            "pt": root("pt", "po:nom is:mas", ["S."]),          # no vowel, even with a plural
+            "crwth": root("crwth", "po:nom is:mas", ["S."]),    # w: a word
         }
         finder = build_words.AbbreviationFinder(aff, roots.values(), known_words={"NORD"})
         found = sorted(w for w, r in roots.items() if finder(r))
-        self.assertEqual(found, ["janv", "litt", "vs"])
+        self.assertEqual(found, ["janv", "litt", "pt", "vs"])
+
+    def test_fragments_that_are_words(self):
+        def root(word, morph, flags=()):
+            return affix.Root(word, frozenset(flags), tuple(morph.split()), 1)
+        roots = [root("tire-larigot", "po:loc.adv"), root("tire", "po:nom"),
+                 root("larigot", "po:nom"), root("mezza-voce", "po:loc.adv")]
+        words = {}
+        for w, reasons, surface in [("PERPETE", {"locution"}, "perpète"),
+                                    ("PERPETTE", {"locution"}, "perpette"),
+                                    ("TIRELARIGOT", {"locution"}, "tirelarigot"),
+                                    ("MEZZAVOCE", {"locution"}, "mezzavoce"),
+                                    ("KO", {"symbol"}, "ko"), ("KG", {"symbol"}, "kg"),
+                                    ("CF", {"locution"}, "cf"), ("AB", {"locution"}, "ab"),
+                                    ("CATIMINI", {"locution"}, "catimini")]:
+            info = words[w] = build_words.WordInfo()
+            info.not_reasons, info.not_codes, info.surfaces = reasons, {"adv"}, {surface}
+        thes = build_words.thesaurus_words({
+            "perpète": (["(?)"], ["perpétuité"]), "sonné": (["Adjectif"], ["ko", "K.O."]),
+            "cf": (["Abreviation"], ["confer", "voir"]), "confer": (["Adverbe"], ["cf", "voir"])})
+        self.assertNotIn("CF", thes)
+        build_words.admit_known_fragments(words, roots, {"CATIMINI"}, thes, log=lambda m: None)
+        admitted = sorted(w for w, info in words.items() if info.admitted)
+        self.assertEqual(admitted, ["KO", "PERPETE", "PERPETTE", "TIRELARIGOT"])
+        self.assertEqual(words["KO"].codes, {"adv"})
 
     def test_forms_that_are_not_words(self):
         for text, expected in [("xixᵉ", None), ("iiᵉ", None), ("1ᵉʳ", None), ("xix", "XIX"),
