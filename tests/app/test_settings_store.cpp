@@ -245,14 +245,16 @@ private slots:
         QCOMPARE(contents(file_), kDefaults);
         QVERIFY(platform_->messages.isEmpty());
 
-        MDI mdi(*ctx_);
-        mdi.show();
-        auto* opt = qobject_cast<Frm04Options*>(mdi.OuvreOutil(FabriqueFrm04Options));
-        QVERIFY(opt);
-        opt->Chk1->click();
-        platform_->colorChosen = QColor(0x12, 0x34, 0x56);
-        opt->chameleonButton1->click();
-        opt->CmdEnregistre->click();
+        {
+            MDI mdi(*ctx_);
+            mdi.show();
+            auto* opt = qobject_cast<Frm04Options*>(mdi.OuvreOutil(FabriqueFrm04Options));
+            QVERIFY(opt);
+            opt->Chk1->click();
+            platform_->colorChosen = QColor(0x12, 0x34, 0x56);
+            opt->chameleonButton1->click();
+            opt->CmdEnregistre->click();
+        }
         QCOMPARE(contents(file_),
                  QByteArray("[Options]\nChargeAnag=0\nChargeSyno=1\nCouleurMDI=&HFFFFFF\nCouleurBar=5649426\n"));
 
