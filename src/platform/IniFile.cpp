@@ -121,7 +121,7 @@ QByteArray withValue(const QByteArray& text, QStringView section, QStringView ke
     }
     if (f.sectionEnd >= 0) {
         const Line& l = ls[f.sectionEnd];
-        if (l.next == l.end)  // the last line of the text, without a line ending
+        if (l.next == l.begin || text[l.next - 1] != '\n')  // the last line, without a line ending
             return out.insert(l.next, eol + entry);
         return out.insert(l.next, entry + eol);
     }

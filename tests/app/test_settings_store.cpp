@@ -244,6 +244,9 @@ private slots:
         start();
         QCOMPARE(contents(file_), kDefaults);
         QVERIFY(platform_->messages.isEmpty());
+        // A file the user made private stays private once rewritten.
+        const QFile::Permissions privateFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QVERIFY(QFile::setPermissions(file_, privateFile));
 
         {
             MDI mdi(*ctx_);
@@ -257,6 +260,7 @@ private slots:
         }
         QCOMPARE(contents(file_),
                  QByteArray("[Options]\nChargeAnag=0\nChargeSyno=1\nCouleurMDI=&HFFFFFF\nCouleurBar=5649426\n"));
+        QCOMPARE(QFile::permissions(file_), privateFile);
 
         newProgram();
         start();
@@ -350,10 +354,10 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("hand-edited file")
-            << "file" << kHandEdited << "none"
-            << QByteArray("; mes réglages\r\n[General]\r\nChargeAnag=1\r\n\r\n[Options]\r\nChargeAnag=1\r\nChargeSyno=0\r\n"
-                          "CouleurMDI=5649426\r\nCouleurBar=\"255\"\r\n\r\n[Autre]\r\nX=a,b");
+        const QByteArray saved("; mes réglages\r\n[General]\r\nChargeAnag=1\r\n\r\n[Options]\r\nChargeAnag=1\r\n"
+                               "ChargeSyno=0\r\nCouleurMDI=5649426\r\nCouleurBar=\"255\"\r\n\r\n[Autre]\r\nX=a,b");
+        QTest::newRow("hand-edited file") << "file" << kHandEdited << "none" << saved;
+        QTest::newRow("link to a file elsewhere") << "link to a file" << kHandEdited << "none" << saved;
         QTest::newRow("directory in place of the file") << "directory" << QByteArray() << "write" << QByteArray();
         QTest::newRow("link to a device") << "link to a device" << QByteArray() << "write" << QByteArray();
         QTest::newRow("read-only file") << "immutable file" << kHandEdited << "write" << kHandEdited;

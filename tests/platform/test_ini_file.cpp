@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("added after a last line without ending")
             << QByteArray("[Options]\nChargeAnag=1") << "ChargeSyno" << "1"
             << QByteArray("[Options]\nChargeAnag=1\nChargeSyno=1");
+        QTest::newRow("added after a last line ending in a lone CR")
+            << QByteArray("[Options]\r\n[\r") << "ChargeSyno" << "1" << QByteArray("[Options]\r\n[\r\r\nChargeSyno=1");
         QTest::newRow("section added") << QByteArray("[Autre]\r\nX=1") << "ChargeSyno" << "1"
                                        << QByteArray("[Autre]\r\nX=1\r\n\r\n[Options]\r\nChargeSyno=1\r\n");
         QTest::newRow("empty text") << QByteArray() << "ChargeSyno" << "1" << QByteArray("[Options]\nChargeSyno=1\n");
