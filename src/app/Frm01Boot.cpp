@@ -109,16 +109,23 @@ void Frm01Boot::TimReg_Timer()
     Module& m = ctx_.module;
     Platform& p = ctx_.platform;
     m.VersionProg = LblVersion->text();
-    if (p.readSetting(QString::fromLatin1(kCleChargeAnag)).isEmpty()) {
+    const bool lisible = p.settingsReadable();
+    if (!lisible || p.readSetting(QString::fromLatin1(kCleChargeAnag)).isEmpty()) {
         LblVerB->setText(m.VersionProg);
         m.OptChargeAnag = 1;
         m.OptChargeSyno = 1;
         m.OptCouleurMDI = QString::fromLatin1(kCouleurMDIDefaut);
         m.OptCouleurBar = QString::fromLatin1(kCouleurBarDefaut);
-        p.writeSetting(QString::fromLatin1(kCleChargeAnag), QStringLiteral("1"));
-        p.writeSetting(QString::fromLatin1(kCleChargeSyno), QStringLiteral("1"));
-        p.writeSetting(QString::fromLatin1(kCleCouleurMDI), m.OptCouleurMDI);
-        p.writeSetting(QString::fromLatin1(kCleCouleurBar), m.OptCouleurBar);
+        // Settings that exist but cannot be read are left as they are: the defaults hold for
+        // this run only.
+        if (!lisible) {
+            signaleOptions(messageOptionsNonLues(m.SautLigne, p.settingsLocation()));
+        } else if (!p.writeSettings({{QString::fromLatin1(kCleChargeAnag), QStringLiteral("1")},
+                                     {QString::fromLatin1(kCleChargeSyno), QStringLiteral("1")},
+                                     {QString::fromLatin1(kCleCouleurMDI), m.OptCouleurMDI},
+                                     {QString::fromLatin1(kCleCouleurBar), m.OptCouleurBar}})) {
+            signaleOptions(messageOptionsNonEnregistrees(m.SautLigne, p.settingsLocation()));
+        }
     } else {
         m.OptChargeAnag = loadOptionFromText(p.readSetting(QString::fromLatin1(kCleChargeAnag)));
         m.OptChargeSyno = loadOptionFromText(p.readSetting(QString::fromLatin1(kCleChargeSyno)));
@@ -127,6 +134,14 @@ void Frm01Boot::TimReg_Timer()
     }
     TimFin->start(100);
     TimReg->stop();
+}
+
+void Frm01Boot::signaleOptions(const QString& texte)
+{
+    Module& m = ctx_.module;
+    m.MsgTexte = texte;
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Exclamation,
+                                            Platform::Buttons::Ok);
 }
 
 void Frm01Boot::TimFin_Timer()

@@ -44,5 +44,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tells the user that the settings could not be read or written.
+    void signaleOptions(const QString& texte);
+
     AppContext& ctx_;
 };

@@ -188,10 +188,14 @@ void Frm04Options::Enregistre()
     m.OptChargeAnag = Chk1->isChecked() ? 1 : 0;
     m.OptChargeSyno = Chk2->isChecked() ? 1 : 0;
     Platform& p = ctx_.platform;
-    p.writeSetting(QString::fromLatin1(kCleChargeAnag), QString::number(m.OptChargeAnag));
-    p.writeSetting(QString::fromLatin1(kCleChargeSyno), QString::number(m.OptChargeSyno));
-    p.writeSetting(QString::fromLatin1(kCleCouleurMDI), m.OptCouleurMDI);
-    p.writeSetting(QString::fromLatin1(kCleCouleurBar), m.OptCouleurBar);
+    // Not stored, the options still hold for the run; the user is told they will be lost.
+    if (!p.writeSettings({{QString::fromLatin1(kCleChargeAnag), QString::number(m.OptChargeAnag)},
+                          {QString::fromLatin1(kCleChargeSyno), QString::number(m.OptChargeSyno)},
+                          {QString::fromLatin1(kCleCouleurMDI), m.OptCouleurMDI},
+                          {QString::fromLatin1(kCleCouleurBar), m.OptCouleurBar}})) {
+        m.MsgTexte = messageOptionsNonEnregistrees(m.SautLigne, p.settingsLocation());
+        m.MsgReponse = p.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Exclamation, Platform::Buttons::Ok);
+    }
 }
 
 void Frm04Options::Annule()

@@ -19,9 +19,13 @@ public:
         int defaultButton;
     };
 
-    // Settings held in memory; writes are also logged in order as "key=value".
+    // Settings held in memory; writes are also logged in order as "key=value". A store that
+    // cannot be read reads empty; one that cannot be written stores and logs nothing.
     QMap<QString, QString> settings;
     QStringList settingWrites;
+    bool settingsCanRead = true;
+    bool settingsCanWrite = true;
+    QString settingsPath = QStringLiteral("/home/joueur/.config/LXPC.ini");
 
     QList<Message> messages;
     QList<int> answers;          // answers given to the next message boxes, in order
@@ -54,12 +58,19 @@ public:
     QString tempFolder = QStringLiteral("/tmp");
     int quitCalls = 0;
 
-    QString readSetting(const QString& key) override { return settings.value(key); }
-    void writeSetting(const QString& key, const QString& value) override
+    QString readSetting(const QString& key) override { return settingsCanRead ? settings.value(key) : QString(); }
+    bool writeSettings(const QList<QPair<QString, QString>>& values) override
     {
-        settings[key] = value;
-        settingWrites << key + u'=' + value;
+        if (!settingsCanWrite)
+            return false;
+        for (const auto& [key, value] : values) {
+            settings[key] = value;
+            settingWrites << key + u'=' + value;
+        }
+        return true;
     }
+    bool settingsReadable() override { return settingsCanRead; }
+    QString settingsLocation() override { return settingsPath; }
     int messageBox(QWidget*, const QString& text, const QString& title, Icon icon, Buttons buttons,
                    int defaultButton) override
     {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
+#include <QPair>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -25,7 +27,13 @@ public:
 
     // Per-user settings of application "LXPC", section "Options". Absent key: empty text.
     virtual QString readSetting(const QString& key) = 0;
-    virtual void writeSetting(const QString& key, const QString& value) = 0;
+    // Stores keys with their values, in this order, in one write. False when they could not be
+    // stored: the settings are then left as they were.
+    virtual bool writeSettings(const QList<QPair<QString, QString>>& values) = 0;
+    // False when stored settings exist but cannot be read: every key then reads empty.
+    virtual bool settingsReadable() = 0;
+    // Where the settings are kept, as the user would look for them (a file's path).
+    virtual QString settingsLocation() = 0;
 
     // A modal message box; defaultButton is 1, 2 or 3 (the button's position). Returns the answer.
     virtual int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,

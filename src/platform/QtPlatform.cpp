@@ -2,6 +2,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/DesktopApps.h"
+#include "platform/IniFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,7 +22,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTranslator>
@@ -45,26 +45,41 @@ bool installQtFrenchTexts(QCoreApplication& app, const QString& folder)
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
-QSettings& QtPlatform::settings()
+namespace {
+constexpr QStringView kSection = u"Options";
+}
+
+QString QtPlatform::settingsLocation()
 {
-    if (!settings_) {
-        // ~/.config/LXPC.ini, section [Options].
-        settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                QStringLiteral("LXPC"));
-    }
+    // ~/.config/LXPC.ini, or LXPC.ini in $XDG_CONFIG_HOME.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/LXPC.ini");
+}
+
+const std::optional<QByteArray>& QtPlatform::settings()
+{
+    if (!settings_)
+        settings_ = ini::readFile(settingsLocation());
     return *settings_;
 }
 
 QString QtPlatform::readSetting(const QString& key)
 {
-    const QVariant v = settings().value(QStringLiteral("Options/") + key);
-    return v.isValid() ? v.toString() : QString();
+    const std::optional<QByteArray>& text = settings();
+    return text ? ini::value(*text, kSection, key).value_or(QString()) : QString();
 }
 
-void QtPlatform::writeSetting(const QString& key, const QString& value)
+bool QtPlatform::writeSettings(const QList<QPair<QString, QString>>& values)
 {
-    settings().setValue(QStringLiteral("Options/") + key, value);
-    settings().sync();
+    const QString path = settingsLocation();
+    if (!ini::writeFile(path, kSection, values))
+        return false;
+    settings_ = ini::readFile(path);
+    return true;
+}
+
+bool QtPlatform::settingsReadable()
+{
+    return settings().has_value();
 }
 
 int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,

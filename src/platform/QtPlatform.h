@@ -8,14 +8,13 @@
 #include <random>
 
 class QCoreApplication;
-class QSettings;
 
 // Installs Qt's own French texts (standard buttons, colour dialog, context menus) whatever
 // the user's locale, from the catalogue "qtbase_fr" of `folder` (Qt's translations folder
 // when empty). Returns false, and leaves Qt's English texts, when the catalogue is missing.
 bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 
-// The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
+// The platform over Qt: a settings file in the user's XDG config folder, QMessageBox,
 // QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
 // instance, QWindow's system move.
 class QtPlatform : public Platform {
@@ -24,7 +23,9 @@ public:
     ~QtPlatform() override;
 
     QString readSetting(const QString& key) override;
-    void writeSetting(const QString& key, const QString& value) override;
+    bool writeSettings(const QList<QPair<QString, QString>>& values) override;
+    bool settingsReadable() override;
+    QString settingsLocation() override;
     int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
                    Buttons buttons, int defaultButton) override;
     bool openUrl(const QString& url) override;
@@ -45,9 +46,10 @@ public:
     void quit() override;
 
 private:
-    QSettings& settings();
+    // The settings file as read at the first use, updated by each write (none: unreadable).
+    const std::optional<QByteArray>& settings();
 
-    std::unique_ptr<QSettings> settings_;
+    std::optional<std::optional<QByteArray>> settings_;
     std::unique_ptr<QLockFile> instanceLock_;
     std::optional<bool> otherInstance_;
     std::mt19937 random_{5489u};

@@ -116,6 +116,11 @@ private slots:
         QTest::newRow("decimal white") << "16777215" << true << 16777215;
         QTest::newRow("hex grey, lower case prefix") << "&he0e0e0" << true << 14737632;
         QTest::newRow("hex with trailing &") << "&H404040&" << true << 0x404040;
+        QTest::newRow("octal") << "&O777" << true << 511;
+        QTest::newRow("eight hex digits are signed") << "&HFFFFFFFF" << true << -1;
+        QTest::newRow("nine hex digits") << "&H100000000" << false << 0;
+        QTest::newRow("octal beyond 32 bits") << "&O40000000000" << false << 0;
+        QTest::newRow("not octal") << "&O8" << false << 0;
         QTest::newRow("empty") << "" << false << 0;
         QTest::newRow("junk") << "blanc" << false << 0;
     }
@@ -149,6 +154,15 @@ private slots:
         QTest::newRow("negative") << "-1" << 0;
         QTest::newRow("junk") << "oui" << 0;
         QTest::newRow("empty") << "" << 0;
+        QTest::newRow("rounded") << "0.6" << 1;
+        QTest::newRow("exponent") << "1e0" << 1;
+        QTest::newRow("comma") << "1,0" << 0;
+        QTest::newRow("hexadecimal") << "&H1" << 1;
+        QTest::newRow("hexadecimal 255") << "&hFF&" << 255;
+        QTest::newRow("octal") << "&O17" << 15;
+        QTest::newRow("hexadecimal too big") << "&H100" << 0;
+        QTest::newRow("negative hexadecimal") << "&HFFFFFFFF" << 0;
+        QTest::newRow("bad hexadecimal") << "&HG" << 0;
     }
     void loadOption()
     {
