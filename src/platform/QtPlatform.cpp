@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -40,6 +41,12 @@ bool installQtFrenchTexts(QCoreApplication& app, const QString& folder)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void installProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lexiparc"));
 }
 
 QtPlatform::QtPlatform() = default;

@@ -15,6 +15,10 @@ class QSettings;
 // when empty). Returns false, and leaves Qt's English texts, when the catalogue is missing.
 bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 
+// Gives every window of the program its logo as icon (title bars, system menus, the window
+// manager's frame) in place of Qt's, and names the desktop entry that carries the same icon.
+void installProgramIcon();
+
 // The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
 // QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
 // instance, QWindow's system move.
