@@ -223,6 +223,13 @@ QSize QtPlatform::screenSizeTwips()
     return {px.width() * 15, px.height() * 15};
 }
 
+QRect QtPlatform::availableAreaTwips()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect px = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    return {px.x() * 15, px.y() * 15, px.width() * 15, px.height() * 15};
+}
+
 namespace {
 Qt::CursorShape cursorFor(int pointer)
 {

@@ -40,6 +40,7 @@ public:
     void dragWindow(QWidget* window) override;
     QColor chooseColor(QWidget* parent, const QColor& initial) override;
     QSize screenSizeTwips() override;
+    QRect availableAreaTwips() override;
     void setPointer(QWidget* window, int pointer) override;
     void setScreenPointer(int pointer) override;
     void randomize() override;
