@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -53,10 +54,10 @@ Frm20About::Frm20About(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
 
     QLabel* titre = label(this, "LblTitre", QStringLiteral("Lexiparc"), QRect(136, 20, 300, 30));
     titre->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; color: #2c5f8a;"));
-    LblDescription = label(this, "LblDescription",
-                           QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés et synonymes."),
-                           QRect(136, 54, 300, 36));
-    LblDescription->setWordWrap(true);
+    // The description holds on one line, its font narrowed if it must.
+    LblDescription = label(this, "LblDescription", {}, QRect(136, 56, 304, 20));
+    texteAjuste(LblDescription, QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés et synonymes."),
+                font());
     LblVerA = label(this, "LblVerA", QStringLiteral("Numéro de version du programme:"), QRect(136, 94, 210, 20));
     LblVerB = label(this, "LblVerB", {}, QRect(350, 94, 80, 20));
     LblInf2 = label(this, "LblInf2", {}, QRect(20, 128, 420, 54));
@@ -126,8 +127,24 @@ void Frm20About::Foc_Click()
 
 bool Frm20About::eventFilter(QObject* watched, QEvent* event)
 {
+    // A click on the link is a left press on it followed by the release over it; the second
+    // press of a double click opens the page no second time.
+    if (watched == LblCertificat && event->type() == QEvent::MouseButtonPress) {
+        certificatPresse_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        return true;
+    }
+    if (watched == LblCertificat && event->type() == QEvent::MouseButtonDblClick) {
+        certificatPresse_ = false;
+        return true;
+    }
     if (watched == LblCertificat && event->type() == QEvent::MouseButtonRelease) {
-        LblCertificat_Click();
+        const auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton) {
+            const bool clic = certificatPresse_ && LblCertificat->rect().contains(e->position().toPoint());
+            certificatPresse_ = false;
+            if (clic)
+                LblCertificat_Click();
+        }
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -47,4 +47,5 @@ protected:
 
 private:
     AppContext& ctx_;
+    bool certificatPresse_ = false;  // a left press on the link waits for its release
 };

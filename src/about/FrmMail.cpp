@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 void EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
@@ -194,9 +195,10 @@ void FrmMail::CmdMail_Click()
                                                 Platform::Buttons::Ok);
         return;
     }
-    // The text box holds LF line breaks; the message has CR LF ones.
-    QString texte = TxtRem->toPlainText();
-    texte.replace(u'\n', m.SautLigne);
+    // The message goes out as typed: the document's raw text keeps the no-break spaces that
+    // its plain text turns into blanks. Its paragraphs become CR LF line breaks.
+    QString texte = TxtRem->document()->toRawText();
+    texte.replace(QChar::ParagraphSeparator, m.SautLigne).replace(QChar::LineSeparator, m.SautLigne);
     const QString corps = QStringLiteral("Nom: ") + TxtNom->text() + m.SautLigne + QStringLiteral("Prenom: ") +
                           TxtPre->text() + m.SautLigne + m.SautLigne + texte;
     EnvoieMail(ctx_, TxtAdresse->text(), TxtObj->text(), corps, QString(), QString());

@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/MDI.h"
 
+#include "app/PlacementCadre.h"
 #include "common/Colors.h"
 #include "common/TextHelpers.h"
 
@@ -12,7 +13,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
 MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
 {
@@ -100,12 +103,30 @@ void MDI::Form_Load()
     const Module& m = ctx_.module;
     setCouleurFenetre(colorFromText(m.OptCouleurMDI, Qt::white));
     setCouleurBarre(colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
-    resize(twipsToPixels(LblWidth->text().toInt()), twipsToPixels(LblHeight->text().toInt()));
-    const QSize screen = ctx_.platform.screenSizeTwips();
-    move(twipsToPixels((screen.width() - pixelsToTwips(width())) / 2),
-         twipsToPixels((screen.height() - pixelsToTwips(height())) / 2));
+    // Centred on the screen; on a screen too small for it, the frame takes the area that
+    // windows may take, its title bar on the screen (its child windows then scroll).
+    const PlacementCadre place =
+        placeCadre(QSize(LblWidth->text().toInt(), LblHeight->text().toInt()), ctx_.platform.screenSizeTwips(),
+                   ctx_.platform.availableAreaTwips(), bordsEnTwips());
+    resize(twipsToPixels(place.geometrie.width()), twipsToPixels(place.geometrie.height()));
+    move(twipsToPixels(place.geometrie.left()), twipsToPixels(place.geometrie.top()));
+    if (place.agrandi)
+        setWindowState(windowState() | Qt::WindowMaximized);
     Foc->move(twipsToPixels(1500), Foc->y());
     TimDem->start(100);
+}
+
+QMargins MDI::bordsEnTwips() const
+{
+    // The window manager's title bar and borders, once the frame is shown; until then, those
+    // of a child window of the style.
+    QMargins bords = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (bords.isNull()) {
+        const int bord = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        bords = QMargins(bord, style()->pixelMetric(QStyle::PM_TitleBarHeight) + bord, bord, bord);
+    }
+    return {pixelsToTwips(bords.left()), pixelsToTwips(bords.top()), pixelsToTwips(bords.right()),
+            pixelsToTwips(bords.bottom())};
 }
 
 void MDI::TimDem_Timer()

@@ -62,6 +62,8 @@ protected:
 private:
     // Asks "Quitter le programme ?"; true when the answer is not No.
     bool DemandeQuitter();
+    // The frame's title bar and borders, in twips.
+    QMargins bordsEnTwips() const;
     QPushButton* ajouteBouton(const char* name, int topTwips, const QString& tip, const QString& icon);
 
     AppContext& ctx_;

@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("LXPC"));
     Q_INIT_RESOURCE(images);
     Q_INIT_RESOURCE(icons);
+    installProgramIcon();
     // Qt's standard buttons and dialogs speak French like the rest of the program.
     installQtFrenchTexts(app);
 

@@ -48,6 +48,7 @@ public:
     std::optional<QColor> colorChosen;   // none: the dialog is cancelled
 
     QSize screenTwips{1920 * 15, 1080 * 15};
+    std::optional<QRect> availableTwips;  // none: the whole screen
     QList<QPair<QWidget*, int>> pointers;
     QList<int> screenPointers;
 
@@ -112,6 +113,7 @@ public:
         return colorChosen ? *colorChosen : initial;
     }
     QSize screenSizeTwips() override { return screenTwips; }
+    QRect availableAreaTwips() override { return availableTwips.value_or(QRect(QPoint(0, 0), screenTwips)); }
     void setPointer(QWidget* window, int pointer) override { pointers.append({window, pointer}); }
     void setScreenPointer(int pointer) override { screenPointers << pointer; }
     void randomize() override { ++randomizeCalls; }

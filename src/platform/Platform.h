@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QList>
 #include <QPair>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -63,6 +64,8 @@ public:
 
     // The screen size in twips.
     virtual QSize screenSizeTwips() = 0;
+    // The part of the screen that windows may take (without the desktop's panels), in twips.
+    virtual QRect availableAreaTwips() = 0;
     // The mouse pointer of a window, or of the whole screen.
     virtual void setPointer(QWidget* window, int pointer) = 0;
     virtual void setScreenPointer(int pointer) = 0;

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -40,6 +41,12 @@ bool installQtFrenchTexts(QCoreApplication& app, const QString& folder)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void installProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("lexiparc"));
 }
 
 QtPlatform::QtPlatform() = default;
@@ -229,6 +236,13 @@ QSize QtPlatform::screenSizeTwips()
     QScreen* screen = QGuiApplication::primaryScreen();
     const QSize px = screen ? screen->geometry().size() : QSize(1280, 1024);
     return {px.width() * 15, px.height() * 15};
+}
+
+QRect QtPlatform::availableAreaTwips()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect px = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    return {px.x() * 15, px.y() * 15, px.width() * 15, px.height() * 15};
 }
 
 namespace {

@@ -14,6 +14,10 @@ class QCoreApplication;
 // when empty). Returns false, and leaves Qt's English texts, when the catalogue is missing.
 bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 
+// Gives every window of the program its logo as icon (title bars, system menus, the window
+// manager's frame) in place of Qt's, and names the desktop entry that carries the same icon.
+void installProgramIcon();
+
 // The platform over Qt: a settings file in the user's XDG config folder, QMessageBox,
 // QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
 // instance, QWindow's system move.
@@ -37,6 +41,7 @@ public:
     void dragWindow(QWidget* window) override;
     QColor chooseColor(QWidget* parent, const QColor& initial) override;
     QSize screenSizeTwips() override;
+    QRect availableAreaTwips() override;
     void setPointer(QWidget* window, int pointer) override;
     void setScreenPointer(int pointer) override;
     void randomize() override;

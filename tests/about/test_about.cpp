@@ -114,6 +114,22 @@ private slots:
         QCOMPARE(QUrlQuery(QUrl(platform_.openedUrls.last())).queryItems().size(), 2);
     }
 
+    // No-break spaces typed in the text (French typography) reach the mail client as typed.
+    void noBreakSpacesStay()
+    {
+        FrmMail* f = mail();
+        fill(f, QStringLiteral("Dupont"), QStringLiteral("Jean"), QString());
+        f->TxtRem->setFocus();
+        const QString typed = QStringLiteral("Pourquoi\u00a0? «\u00a0oui\u00a0»");
+        QTest::keyClicks(f->TxtRem, typed);
+        QTest::keyClick(f->TxtRem, Qt::Key_Return);
+        QTest::keyClicks(f->TxtRem, QStringLiteral("Merci\u00a0!"));
+        f->CmdMail->click();
+        QCOMPARE(platform_.openedUrls.size(), 1);
+        QCOMPARE(field(QStringLiteral("Body")),
+                 QStringLiteral("Nom: Dupont\r\nPrenom: Jean\r\n\r\n") + typed + QStringLiteral("\r\nMerci\u00a0!"));
+    }
+
     // Emptying the subject disables sending; retyping it does not enable it again, a change
     // of another box does.
     void emptiedSubject()
@@ -237,6 +253,53 @@ private slots:
 
         a->CmdFerme->click();
         QTRY_VERIFY(a.isNull());
+    }
+
+    // The description holds on one line of its label.
+    void descriptionOnOneLine()
+    {
+        auto* a = qobject_cast<Frm20About*>(mdi_->OuvreOutil(FabriqueFrm20About));
+        const QLabel* l = a->LblDescription;
+        QVERIFY(!l->wordWrap());
+        QVERIFY(l->text().startsWith(QStringLiteral("Dictionnaire")));
+        QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width());
+        QVERIFY(l->fontMetrics().height() <= l->height());
+    }
+
+    // The conditions page opens on a left click on the link: pressed and released over it.
+    void certificateClick_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("pressOnLink");
+        QTest::addColumn<bool>("releaseOnLink");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("left click") << int(Qt::LeftButton) << true << true << 1;
+        QTest::newRow("right click") << int(Qt::RightButton) << true << true << 0;
+        QTest::newRow("middle click") << int(Qt::MiddleButton) << true << true << 0;
+        QTest::newRow("pressed elsewhere") << int(Qt::LeftButton) << false << true << 0;
+        QTest::newRow("released elsewhere") << int(Qt::LeftButton) << true << false << 0;
+    }
+    void certificateClick()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, pressOnLink);
+        QFETCH(bool, releaseOnLink);
+        QFETCH(int, opened);
+        auto* a = qobject_cast<Frm20About*>(mdi_->OuvreOutil(FabriqueFrm20About));
+        QLabel* link = a->LblCertificat;
+        const auto b = Qt::MouseButton(button);
+        if (pressOnLink)
+            QTest::mousePress(link, b, {}, QPoint(10, 10));
+        else
+            QTest::mousePress(a->LblInf2, b, {}, QPoint(10, 10));
+        QTest::mouseRelease(link, b, {}, releaseOnLink ? QPoint(10, 10) : QPoint(10, link->height() + 30));
+        QCOMPARE(platform_.openedUrls.size(), opened);
+        // A double click (press, release, double-click press, release) opens the page once.
+        platform_.openedUrls.clear();
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseDClick(link, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(platform_.openedUrls.size(), 1);
     }
 
     // The contact button shows the form again without reloading it.

@@ -39,9 +39,9 @@ QColor fond(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor fondListe(const QListWidget* l) { return l->palette().color(QPalette::Base); }
 // The darkest grey level drawn in a widget: its text shows when it is well below the
 // background's.
-int plusSombre(QWidget* w)
+int plusSombre(QWidget* w, const QRect& zone = QRect(QPoint(0, 0), QSize(-1, -1)))
 {
-    const QImage image = w->grab().toImage();
+    const QImage image = w->grab(zone).toImage();
     int sombre = 255;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -267,6 +267,43 @@ private slots:
         QCOMPARE(w->TxtCh->text(), QString());
         QCOMPARE(w->LblInfo->text(), QStringLiteral("Aucun mots trouvés."));
         QCOMPARE(w->NR[12]->text(), QStringLiteral("0"));
+    }
+
+    // While the window is disabled, during a search and while the two-jokers message is up,
+    // every caption reads dark on the grey: headings, counts, options, joker, letter count.
+    void legendesLisiblesPendantLaRecherche()
+    {
+        ouvre();
+        const auto lisibles = [this] {
+            QList<QPair<QString, int>> pales;
+            QList<QPair<QWidget*, QRect>> legendes{
+                {w->LblN, {}}, {w->Lbl[0], {}}, {w->Lbl[1], {}}, {w->Lbl[2], {}}, {w->LblInfo, {}},
+                {w->FraOptions, QRect(0, 0, w->FraOptions->width(), 18)}};
+            for (int k = 2; k <= 12; ++k)
+                legendes << qMakePair(static_cast<QWidget*>(w->Nl[size_t(k)]), QRect())
+                         << qMakePair(static_cast<QWidget*>(w->NR[size_t(k)]), QRect());
+            for (const auto& [c, zone] : legendes) {
+                const int sombre = zone.isNull() ? plusSombre(c) : plusSombre(c, zone);
+                if (sombre >= 0x60)
+                    pales.append({c->objectName(), sombre});
+            }
+            return pales;
+        };
+        using Pales = QList<QPair<QString, int>>;
+        QTest::keyClicks(w->TxtCh, QStringLiteral("ab"));
+        QTest::mouseClick(w->CmdCh, Qt::LeftButton);
+        QVERIFY(!w->isEnabled());
+        QCOMPARE(lisibles(), Pales());
+        QTRY_VERIFY(w->isEnabled());
+
+        QTest::keyClicks(w->TxtCh, QStringLiteral("??"));
+        Pales pendantMessage{{QStringLiteral("no message"), 0}};
+        platform.onMessage = [&](const FakePlatform::Message&) {
+            QVERIFY(!w->isEnabled());
+            pendantMessage = lisibles();
+        };
+        cherche();
+        QCOMPARE(pendantMessage, Pales());
     }
 
     void deuxJokers()

@@ -2,6 +2,7 @@
 // The main frame: tool bar, colours, size, the cascade of tool windows, opening or focusing
 // a window, and the quit question.
 #include "app/MDI.h"
+#include "app/PlacementCadre.h"
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
@@ -156,6 +157,55 @@ private slots:
         QCOMPARE(mdi_->TimDem->interval(), 100);
         QTRY_VERIFY(!mdi_->TimDem->isActive());
         QCOMPARE(mdi_->focusWidget(), mdi_->Foc);
+    }
+
+    // The frame on screens of every size (twips; a title bar of 300 and borders of 60):
+    // centred when it fits in the area that windows may take, kept within it; otherwise it
+    // takes that area, maximised, its title bar at the area's top.
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("maximised");
+        const QMargins m(60, 300, 60, 60);
+        QTest::newRow("large screen") << QSize(30000, 18000) << QRect(0, 0, 30000, 18000)
+                                      << QRect(7170, 3202, 15660, 11595) << false;
+        QTest::newRow("panel over the centred place")
+            << QSize(17000, 12600) << QRect(0, 600, 17000, 12000) << QRect(670, 600, 15660, 11595) << false;
+        QTest::newRow("1366x768") << QSize(20490, 11520) << QRect(0, 0, 20490, 11520)
+                                  << QRect(QPoint(0, 0), QSize(20490, 11520).shrunkBy(m)) << true;
+        QTest::newRow("taller than the client area, not than the frame")
+            << QSize(20490, 11700) << QRect(0, 0, 20490, 11700) << QRect(QPoint(0, 0), QSize(20490, 11700).shrunkBy(m))
+            << true;
+        QTest::newRow("1024x600") << QSize(15360, 9000) << QRect(0, 0, 15360, 9000)
+                                  << QRect(QPoint(0, 0), QSize(15360, 9000).shrunkBy(m)) << true;
+        QTest::newRow("640x480 below a panel") << QSize(9600, 7200) << QRect(0, 450, 9600, 6750)
+                                               << QRect(QPoint(0, 450), QSize(9600, 6750).shrunkBy(m)) << true;
+    }
+    void placement()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, available);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, maximised);
+        const PlacementCadre p = placeCadre(QSize(15660, 11595), screen, available, QMargins(60, 300, 60, 60));
+        QCOMPARE(p.geometrie, geometry);
+        QCOMPARE(p.agrandi, maximised);
+    }
+
+    // On a small screen the frame opens maximised with its whole tool bar in reach.
+    void smallScreen()
+    {
+        mdi_.reset();
+        platform_.screenTwips = QSize(9600, 7200);
+        mdi_ = std::make_unique<MDI>(ctx_);
+        mdi_->show();
+        QVERIFY(mdi_->isMaximized());
+        QVERIFY(mdi_->x() >= 0 && mdi_->y() >= 0);
+        QVERIFY(mdi_->width() <= 640 && mdi_->height() <= 480);
+        const QRect bar(mdi_->CmdQ->mapTo(mdi_.get(), QPoint()), mdi_->CmdQ->size());
+        QVERIFY(mdi_->rect().contains(bar));
     }
 
     void colourTexts_data()

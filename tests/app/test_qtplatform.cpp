@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -134,6 +135,28 @@ private slots:
         QCOMPARE(seen.buttons, QStringList({QStringLiteral("Non"), QStringLiteral("Oui")}));
         QCOMPARE(module.MsgReponse, int(Platform::No));
         QVERIFY(mdi.isVisible());
+    }
+
+    // Every window shows the program's logo, the tool windows inside the frame included; no
+    // window is left with Qt's own icon.
+    void programIcon()
+    {
+        installProgramIcon();
+        const auto image = [](const QIcon& icon) { return icon.pixmap(128, 128).toImage(); };
+        const QImage logo = image(QIcon(QStringLiteral(":/images/logo.png")));
+        QVERIFY(!logo.isNull());
+        const auto shows = [&](const QIcon& icon) { return image(icon) == logo; };
+        QVERIFY(shows(QApplication::windowIcon()));
+        Module module;
+        WordData words;
+        AppContext ctx{module, words, platform_};
+        MDI mdi(ctx);
+        mdi.show();
+        QVERIFY(shows(mdi.windowIcon()));
+        QMdiSubWindow* sub = mdi.ajouteFenetre(new QWidget);
+        QVERIFY(shows(sub->windowIcon()));
+        QVERIFY(shows(QMessageBox().windowIcon()));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("lexiparc"));
     }
 
     // The colour dialog is French; cancelling it gives the initial colour back.

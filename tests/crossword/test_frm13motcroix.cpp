@@ -351,7 +351,8 @@ private slots:
         QCOMPARE(platform_->messages.size(), 1);
     }
 
-    // A list given the focus with nothing selected copies nothing.
+    // A list given the focus with nothing selected copies nothing; the first Down key then
+    // selects and copies the first word, the next one the second.
     void focusOnTheListCopiesNothing()
     {
         choisit(3);
@@ -362,6 +363,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w_->LstRech1);
         QCOMPARE(platform_->clipboardClears, 0);
         QVERIFY(platform_->messages.isEmpty());
+        QTest::keyClick(w_->LstRech1, Qt::Key_Down);
+        QCOMPARE(w_->LstRech1->currentRow(), 0);
+        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
+        QTest::keyClick(w_->LstRech1, Qt::Key_Down);
+        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_->clipboardClears, 2);
     }
 
     // Only the box with the focus shows its text selected.

@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -473,6 +474,52 @@ private slots:
         QCOMPARE(w->LblDef3->text(), QStringLiteral("Pas de définition pour ce mot."));
         QCOMPARE(w->LblPts->text(), QStringLiteral("8"));
         QVERIFY(w->LblPts->isVisible() && w->ImfInfo->isHidden());
+    }
+
+    // Whatever the result, no two texts or images of the result are drawn over each other
+    // (the blinking notice counts while it blinks). A word that is not admitted and whose
+    // cross-reference fails shows the not-found line beside the image and the notice.
+    void scrabbleResultsDoNotOverlap_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("notFound");
+        QTest::newRow("not admitted, cross-reference fails") << "ELEVE" << true;
+        QTest::newRow("not admitted") << "ELEVES" << false;
+        QTest::newRow("admitted") << "KIWI" << false;
+        QTest::newRow("absent") << "CHIEN" << true;
+        QTest::newRow("cross-reference fails") << "CHIENS" << true;
+    }
+    void scrabbleResultsDoNotOverlap()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, notFound);
+        // The test definitions with ELEVE, a word that is not admitted, sent to an absent word.
+        QFile source(kData + QStringLiteral("definitions.ret"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray defs = source.readAll();
+        QVERIFY(defs.contains("10 = NOT\xa3n\xa7\r\n"));
+        defs.replace("10 = NOT\xa3n\xa7\r\n", "10 = NOT\xa3n\xa7Voir CHIEN.\r\n");
+        QTemporaryDir dir;
+        QFile copy(dir.filePath(QStringLiteral("definitions.ret")));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(defs) == defs.size());
+        copy.close();
+        module_.FichierDef = copy.fileName();
+
+        auto w = open<Frm15Scrabble>();
+        search(*w, word);
+        QCOMPARE(w->LblDef4->isVisible(), notFound);
+        QList<QWidget*> shown;
+        for (QWidget* c : std::initializer_list<QWidget*>{w->LblDef4, w->ImfInfo, w->Lbl[2], w->LblPts, w->Lbl[0], w->Lbl[1]})
+            if (c->isVisible())
+                shown << c;
+        if (w->TimCligno->isActive() || w->LblValideODS->isVisible())
+            shown << w->LblValideODS;
+        if (!w->LblDef3->text().isEmpty())
+            shown << w->LblDef3;
+        for (int i = 0; i < shown.size(); ++i)
+            for (int j = i + 1; j < shown.size(); ++j)
+                QVERIFY2(!shown[i]->geometry().intersects(shown[j]->geometry()),
+                         qPrintable(shown[i]->objectName() + u' ' + shown[j]->objectName()));
     }
 
     void scrabbleMissingFile()

@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -136,6 +137,33 @@ private slots:
         QCOMPARE(words_->TabSyno[4].isEmpty(), !embeddedFile("SYNONYE"));
     }
 
+    // Closed while it loads the tables itself, the window loads them again at its next
+    // opening: the letters that had not come yet are found then.
+    void closedWhileLoadingLoadsAgain()
+    {
+        Frm12Syno* w = ouvre(false);
+        bool interrompu = false;
+        connect(w->TimLettre[3], &QTimer::timeout, this, [&] {  // D is loaded, E would be next
+            w->TimLettre[4]->stop();
+            interrompu = true;
+        });
+        QTRY_VERIFY(interrompu);
+        w_.reset();
+        QCOMPARE(words_->SynoLoaded, std::uint8_t(0));
+        for (int rang = 4; rang < 26; ++rang)
+            QVERIFY(words_->TabSyno[size_t(rang)].isEmpty());
+        w = ouvre(false);
+        QTRY_COMPARE_WITH_TIMEOUT(w->Cbo2->currentText(), QStringLiteral("à "), 5000);
+        QCOMPARE(words_->SynoLoaded, std::uint8_t(1));
+        for (int rang = 0; rang < 26; ++rang) {
+            const QByteArray nom = "SYNONY" + QByteArray(1, char('A' + rang));
+            QCOMPARE(words_->TabSyno[size_t(rang)].isEmpty(), !embeddedFile(nom.constData()));
+        }
+        // Closed once loaded, it loads nothing more.
+        w_.reset();
+        QCOMPARE(words_->SynoLoaded, std::uint8_t(1));
+    }
+
     void enterFollowsLength()
     {
         Frm12Syno* w = ouvre();
@@ -208,6 +236,49 @@ private slots:
         QCOMPARE(rows(w->Lst), (QStringList{"à cause", "à cause de"}));
         QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Un synonyme pour ''à cause''."));
         QCOMPARE(w->Lbl2->text(), QStringLiteral("À CAUSE: locution"));
+    }
+
+    // A double click picks the row of its first click: the second click, on the list rebuilt
+    // for that row, picks nothing.
+    void doubleClickPicksOneRow()
+    {
+        Frm12Syno* w = ouvre();
+        QWidget* vue = w->Lst->viewport();
+        const QPoint p = w->Lst->visualItemRect(w->Lst->item(1)).center();
+        QTest::mouseClick(vue, Qt::LeftButton, {}, p);
+        QTRY_COMPARE(rows(w->Lst), (QStringList{"à cause", "à cause de"}));  // "à cause de" now under the pointer
+        QMouseEvent second(QEvent::MouseButtonDblClick, p, vue->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vue, &second);
+        QMouseEvent relache(QEvent::MouseButtonRelease, p, vue->mapToGlobal(p), Qt::LeftButton, {}, {});
+        QApplication::sendEvent(vue, &relache);
+        QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Un synonyme pour ''à cause''."));
+        QCOMPARE(w->Cbo2->currentText(), QStringLiteral("à cause"));
+        QCOMPARE(history(w->Cbo2), QStringList{"à cause"});
+    }
+
+    // A row selected with the arrow keys is picked as a clicked one: the first Down selects
+    // the first row; Enter then looks up the picked word.
+    void keyboardPicks()
+    {
+        Frm12Syno* w = ouvre();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        recherche(w, QStringLiteral("eau"));
+        w->LstS->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->LstS, Qt::Key_Down);
+        QTRY_COMPARE(w->Cbo2->currentText(), QStringLiteral("flot"));
+        QTest::keyClick(w->LstS, Qt::Key_Down);
+        QTRY_COMPARE(w->Cbo2->currentText(), QStringLiteral("liquide"));
+        QVERIFY(w->TimLst->isActive());
+        QTest::keyClick(w->LstS, Qt::Key_Return);
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''liquide''."));
+
+        w->Cbo2->setEditText(QStringLiteral("ea"));
+        QCOMPARE(rows(w->Lst), QStringList{"eau"});
+        w->Lst->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->Lst, Qt::Key_Down);
+        QTRY_COMPARE(w->Cbo2->currentText(), QStringLiteral("eau"));
+        QTest::keyClick(w->Lst, Qt::Key_Return);
+        QCOMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
     }
 
     void pickInHistory()
@@ -287,6 +358,31 @@ private slots:
         QCOMPARE(mdi.zone()->activeSubWindow()->widget(), dico);
         QVERIFY(dico->isAncestorOf(QApplication::focusWidget()));
         QCOMPARE(history(syno->Cbo2), QStringList{"eau"});
+    }
+
+    // A click on the tool bar between a pick and its delayed search: the window it opens stays
+    // in front with the focus, and the search still runs.
+    void toolBarBeforeDelayedSearch()
+    {
+        chargeFixtureSyno(*words_, *module_);
+        MDI mdi(*ctx_);
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowActive(&mdi));
+        QTRY_VERIFY(!mdi.TimDem->isActive());
+        QTest::mouseClick(mdi.CmdSyno, Qt::LeftButton);
+        auto* syno = qobject_cast<Frm12Syno*>(mdi.fenetre(FabriqueFrm12Syno));
+        QVERIFY(syno);
+        QTRY_COMPARE(syno->Cbo2->currentText(), QStringLiteral("à "));
+        QTest::mouseClick(syno->Lst->viewport(), Qt::LeftButton, {},
+                          syno->Lst->visualItemRect(syno->Lst->item(1)).center());
+        QTRY_VERIFY(syno->TimLst->isActive());
+        QTest::mouseClick(mdi.CmdDico, Qt::LeftButton);
+        QWidget* dico = mdi.fenetre(FabriqueFrm10Dico);
+        QVERIFY(dico);
+        QTRY_COMPARE(syno->Lbl4->text(), QStringLiteral("Un synonyme pour ''à cause''."));
+        QTest::qWait(50);
+        QCOMPARE(mdi.zone()->activeSubWindow()->widget(), dico);
+        QVERIFY(dico->isAncestorOf(QApplication::focusWidget()));
     }
 
     void historyOfTwelve()

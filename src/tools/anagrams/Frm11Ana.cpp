@@ -82,6 +82,10 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setPixelSize(12);
     setFont(sans);
+    // The window is disabled during a search: its captions stay readable on the grey.
+    QPalette lisible = palette();
+    lisible.setColor(QPalette::Disabled, QPalette::WindowText, lisible.color(QPalette::Active, QPalette::WindowText));
+    setPalette(lisible);
 
     TxtCh = nomme(new QLineEdit(this), QStringLiteral("TxtCh"));
     TxtCh->setGeometry(20, 18, 210, 30);
@@ -126,10 +130,6 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
 
     LblInfo = nomme(new QLabel(this), QStringLiteral("LblInfo"));
     LblInfo->setGeometry(20, 96, 900, 20);
-    // The status line stays readable while the window is disabled during a search.
-    QPalette info = LblInfo->palette();
-    info.setColor(QPalette::Disabled, QPalette::WindowText, info.color(QPalette::Active, QPalette::WindowText));
-    LblInfo->setPalette(info);
 
     LstAna = nomme(new QListWidget(this), QStringLiteral("LstAna"));
     LstAna->setGeometry(20, 124, 120, 430);

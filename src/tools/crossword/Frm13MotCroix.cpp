@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "common/RuntimeError.h"
 #include "data/Resources.h"
@@ -200,6 +201,7 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
     // A result is copied when the selection changes, by the keyboard at once and by the mouse
     // once the button is released; a click on the word already selected copies it again.
     LstRech1->viewport()->installEventFilter(this);
+    LstRech1->installEventFilter(this);
     connect(LstRech1, &QListWidget::itemSelectionChanged, this, [this] {
         if (LstRech1->selectedItems().isEmpty())
             return;
@@ -483,6 +485,9 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
+    } else if (watched == LstRech1) {
+        if (event->type() == QEvent::KeyPress && premiereLigneAuClavier(LstRech1, static_cast<QKeyEvent*>(event)))
+            return true;
     } else if (watched == LstRech1->viewport()) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             boutonSurListe_ = true;

@@ -27,7 +27,9 @@ Frm15Scrabble::Frm15Scrabble(AppContext& ctx, QWidget* parent) : FenetreRecherch
     CmdCtrl->setGeometry(284, 10, 120, 32);
 
     LblD->setGeometry(12, 50, 476, 20);
-    LblDef4->setGeometry(12, 76, 476, 24);
+    // The not-found line takes the place of the wait text, which the search hides: it stays
+    // clear of the information image and of the notice of a word that is not admitted.
+    LblDef4->setGeometry(12, 46, 476, 24);
     LblDef4->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
     ImfInfo->setGeometry(12, 76, 26, 26);
     Lbl[2]->setGeometry(12, 80, 476, 20);

@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "data/Resources.h"
 #include "tools/synonyms/EntreeSyno.h"
@@ -15,6 +16,7 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +72,10 @@ Frm12Syno::~Frm12Syno()
 {
     Cbo2->removeEventFilter(this);
     disconnect(Cbo2, nullptr, this, nullptr);
+    // Closed while it loads the synonym tables: the load is abandoned, so the next opening of
+    // the window loads them again, every letter.
+    if (chargement_)
+        ctx_.words.SynoLoaded = 0;
 }
 
 Frm12Syno::Frm12Syno(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
@@ -108,6 +114,7 @@ Frm12Syno::Frm12Syno(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     LstS->setUniformItemSizes(true);
     LstS->setGeometry(twips(3960, 1620, 3795, 3570));
     LstS->viewport()->installEventFilter(this);
+    LstS->installEventFilter(this);
 
     Lbl3 = nomme(new QLabel(this), "Lbl3");
     Lbl3->setFont(policeLibelle());
@@ -117,6 +124,8 @@ Frm12Syno::Frm12Syno(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(c
     Lst->setFont(policeListe());
     Lst->setUniformItemSizes(true);
     Lst->setGeometry(twips(60, 300, 3795, 4920));
+    Lst->viewport()->installEventFilter(this);
+    Lst->installEventFilter(this);
 
     TxtMiroir = nomme(new QLineEdit(this), "TxtMiroir");
     TxtMiroir->hide();
@@ -185,6 +194,7 @@ void Frm12Syno::TimDeb_Timer()
         AmorceSaisie();
     } else if (ctx_.module.OptChargeSyno == 1) {
         ctx_.words.SynoLoaded = 1;
+        chargement_ = true;
         TimLettre[0]->start(10);
     }
 }
@@ -197,10 +207,12 @@ void Frm12Syno::TimLettre_Timer(int rang)
     } catch (const RuntimeError&) {
         // A letter whose resource cannot be read stays empty: nothing of it is found.
     }
-    if (rang < 25)
+    if (rang < 25) {
         TimLettre[size_t(rang + 1)]->start(10);
-    else
+    } else {
+        chargement_ = false;
         AmorceSaisie();
+    }
 }
 
 void Frm12Syno::AmorceSaisie()
@@ -241,6 +253,29 @@ void Frm12Syno::choisitLigne(QListWidget* liste)
     TimLst->start(500);
 }
 
+bool Frm12Syno::toucheListe(QListWidget* liste, const QKeyEvent* event)
+{
+    // A row selected with the keyboard is picked as a clicked one, once the list has taken
+    // the key (the pick may rebuild the list).
+    const auto lignesChoisies = [liste] {
+        QList<int> lignes;
+        for (const QModelIndex& i : liste->selectionModel()->selectedIndexes())
+            lignes << i.row();
+        return lignes;
+    };
+    const QList<int> avant = lignesChoisies();
+    const bool prise = premiereLigneAuClavier(liste, event);
+    QMetaObject::invokeMethod(
+        this,
+        [this, liste, avant, lignesChoisies] {
+            const QList<int> apres = lignesChoisies();
+            if (!apres.isEmpty() && apres != avant)
+                liste == Lst ? Lst_Click() : LstS_Click();
+        },
+        Qt::QueuedConnection);
+    return prise;
+}
+
 void Frm12Syno::Lst_Click()
 {
     choisitLigne(Lst);
@@ -277,7 +312,10 @@ void Frm12Syno::CmdRechercher_Click()
     Cbo2->lineEdit()->setCursorPosition(0);
     CmdRechercher->setEnabled(false);
     Foc->setEnabled(false);
-    Cbo2->setFocus();
+    // A search run by the timer after a pick leaves the focus where the user has put it
+    // meanwhile (another window, the tool bar): the window does not come back to the front.
+    if (focusDansFenetre(this))
+        Cbo2->setFocus();
     Lbl2->clear();
     Lbl3->clear();
     Lbl4->clear();
@@ -365,6 +403,22 @@ bool Frm12Syno::eventFilter(QObject* watched, QEvent* event)
         const QSignalBlocker bloque(Cbo2);
         QCoreApplication::sendEvent(watched, event);
         return true;
+    }
+    for (QListWidget* liste : {Lst, LstS}) {
+        if (watched == liste && event->type() == QEvent::KeyPress)
+            return toucheListe(liste, static_cast<QKeyEvent*>(event));
+        if (watched != liste->viewport())
+            continue;
+        // The first click of a double click picks its row, and the pick may rebuild the list:
+        // the second click is no pick, of whatever row now lies under the pointer.
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            finDoubleClic_ = true;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && finDoubleClic_) {
+            finDoubleClic_ = false;
+            return true;
+        }
     }
     if (watched == LstS->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* e = static_cast<QMouseEvent*>(event);

@@ -8,6 +8,7 @@
 #include <array>
 
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -80,8 +81,12 @@ private:
     // Sets the mirror to the normalised entry text; a different text runs the listing.
     void metMiroir(const QString& texte);
     void choisitLigne(QListWidget* liste);
+    // A key typed in a list: a row it selects is picked. True when the key was taken here.
+    bool toucheListe(QListWidget* liste, const QKeyEvent* event);
     void metHistorique(const QStringList& historique, const QString& texte);
 
     AppContext& ctx_;
     bool sortieSaisie_ = false;  // the entry's focus loss is being delivered
+    bool chargement_ = false;    // the window's own loading chain runs
+    bool finDoubleClic_ = false; // the release of a double click's second click is due
 };
