@@ -245,10 +245,13 @@ def clean_field(text):
 
 def build_synonyms(paths, log):
     entries = thesaurus.read_thesaurus(paths["thes"])
+    lexicon = thesaurus.Lexicon.from_spelling_dictionary(paths["aff"], paths["dic"])
+    known = {clean_field(h) for h in entries}
     stats = Counter()
     merged = {}
     for head, (labels, syns) in entries.items():
-        h = thesaurus.correct(clean_field(head), stats)
+        h = thesaurus.french_spelling(thesaurus.correct(clean_field(head), stats), lexicon,
+                                      known, stats)
         if not h:
             stats["empty headword"] += 1
             continue
@@ -264,13 +267,15 @@ def build_synonyms(paths, log):
             if lab not in rec[0]:
                 rec[0].append(lab)
         for s in syns:
-            c = thesaurus.correct(clean_field(s), stats)
+            c = thesaurus.french_spelling(thesaurus.correct(clean_field(s), stats), lexicon,
+                                          known, stats)
             if c and c != h and c not in rec[1]:
                 rec[1].append(c)
     for group in thesaurus.UNRELATED_GROUPS:
         for m in group & merged.keys():
             stats["records of the unrelated group"] += 1
             merged[m][1][:] = [x for x in merged[m][1] if x not in group]
+    thesaurus.review(merged, lexicon, stats)
     files = {L: [] for L in LETTERS}
     unknown_labels = Counter()
     by_key = {}

@@ -390,26 +390,137 @@ class ScrabbleWordsTest(unittest.TestCase):
         self.assertTrue(build_words.is_error_form(qu))
 
 
+# A spelling dictionary for the thesaurus tests: a verb with its infinitive,
+# participle and one conjugated form, common words and a proper noun.
+THES_AFF = """SET UTF-8
+FLAG long
+
+SFX a0 Y 3
+SFX a0 er ent er po:ipre po:3pl
+SFX a0 er é er po:ppas
+SFX a0 er ant er po:ppre
+"""
+
+THES_DIC = """14
+creuser/a0 po:v1
+évider/a0 po:v1
+adoucir po:v2
+affadir po:v2
+clair po:adj
+écrouler po:v1
+bouleverser po:v1
+ému po:adj
+courtisane po:nom
+face po:nom
+gueule po:nom
+fric po:nom
+visage po:nom
+OpenOffice po:npr
+"""
+
+
+def write_thesaurus_sources(d, thesaurus_text):
+    d = Path(d)
+    (d / "t.aff").write_text(THES_AFF, encoding="utf-8")
+    (d / "t.dic").write_text(THES_DIC, encoding="utf-8")
+    (d / "th.dat").write_text(thesaurus_text, encoding="utf-8")
+    return {"thes": d / "th.dat", "aff": d / "t.aff", "dic": d / "t.dic"}
+
+
 class ThesaurusTest(unittest.TestCase):
+    def test_lexicon_kinds(self):
+        with tempfile.TemporaryDirectory() as d:
+            paths = write_thesaurus_sources(d, "UTF-8\n")
+            lex = thesaurus.Lexicon.from_spelling_dictionary(paths["aff"], paths["dic"])
+        for word, kinds in [("creuser", {"v"}), ("creusé", {"v"}), ("creusant", {"v"}),
+                            ("creusent", {thesaurus.FINITE}), ("clair", {"adj"}),
+                            ("OpenOffice", {thesaurus.NAME}), ("creusons", set())]:
+            with self.subTest(word=word):
+                self.assertEqual(lex.kinds(word), kinds)
+        self.assertFalse(lex.knows("OpenOffice"))
+        self.assertTrue(lex.knows("creusent"))
+
+    def test_review_rules(self):
+        F, N = thesaurus.FINITE, thesaurus.NAME
+        lex = thesaurus.Lexicon.from_forms([
+            ("clair", "adj"), ("évident", "adj"), ("évident", F), ("creusent", F), ("toue", F),
+            ("barque", "n"), ("abêtissement", "n"), ("stupeur", "n"), ("probité", "n"),
+            ("improbité", "n"), ("intégrité", "n"), ("honnêteté", "n"), ("corruptible", "adj"),
+            ("incorruptible", "adj"), ("planter", "v"), ("implanter", "v"), ("fixer", "v"),
+            ("migration", "n"), ("immigration", "n"), ("exode", "n"), ("peau", "n"),
+            ("peu", "adv"), ("écorce", "n"), ("brin", "n"), ("OpenOffice", N), ("haut", "adj"),
+            ("fourneau", "n"), ("feu", "n"), ("tableur", "n"), ("fréon", "n"), ("commutateur", "n"),
+            ("bouton", "n"), ("chlorofluorocarbone", "n"), ("affabulation", "n")])
+        merged = {
+            # A verb form among adjectives, and the record of that form.
+            "clair": (["Adjectif"], ["évident", "creusent", "CFC"]),
+            "creusent": (["Verbe"], ["évident", "clair"]),
+            # A headword of another class is a word in its own right.
+            "barque": (["Nom"], ["toue"]),
+            "toue": (["?"], ["barque"]),
+            # Unknown words: dropped, or given their accents; a compound of known words stays.
+            "stupeur": (["Nom"], ["abetissement", "imposteuse"]),
+            "feu": (["Nom"], ["haut-fourneau", "toggle"]),
+            "tableur": (["Nom"], ["OpenOffice", "feu"]),
+            # Antonyms: beside the word they negate, of the headword, and the negated headword's.
+            "intégrité": (["Nom"], ["honnêteté", "probité", "improbité"]),
+            "improbité": (["Nom"], ["probité", "honnêteté"]),
+            "probité": (["Nom"], ["honnêteté", "intégrité"]),
+            "corruptible": (["Adjectif"], ["incorruptible", "fréon"]),
+            # Prefixes that negate nothing.
+            "fixer": (["Verbe"], ["planter", "implanter"]),
+            "exode": (["Nom"], ["migration", "immigration"]),
+            # "peu" written for "peau".
+            "peau": (["Nom"], ["écorce", "peu"]),
+            "peu": (["Adverbe"], ["brin", "peau", "écorce"]),
+        }
+        stats = Counter()
+        thesaurus.review(merged, lex, stats)
+        self.assertEqual({h: syns for h, (_, syns) in merged.items()}, {
+            "clair": ["évident"],
+            "creusent": ["évident"],
+            "barque": ["toue"],
+            "toue": ["barque"],
+            "stupeur": ["abêtissement"],
+            "feu": ["haut-fourneau"],
+            "tableur": ["feu"],
+            "intégrité": ["honnêteté", "probité"],
+            "improbité": ["honnêteté"],
+            "probité": ["honnêteté", "intégrité"],
+            "corruptible": ["fréon"],
+            "fixer": ["planter", "implanter"],
+            "exode": ["migration", "immigration"],
+            "peau": ["écorce"],
+            "peu": ["brin"],
+        })
+        self.assertEqual(stats["unknown word dropped"], 4)
+        self.assertEqual(stats["antonym dropped"], 3)
+
     def test_synonym_records(self):
         with tempfile.TemporaryDirectory() as d:
-            p = Path(d) / "th.dat"
-            p.write_text(
+            paths = write_thesaurus_sources(
+                d,
                 "UTF-8\n"
                 "affaisser|1\n(Verbe)|faire fléchir|plier(se)|faire|tasser(se)|écrouler\n"
                 "plier(se)|1\n(?)|affaisser|faire fléchir|faire|tasser(se)\n"
                 "cornemuseux|1\n(?)|?\n"
                 "bouleversé|1\n(Adjectif)|boulverser|ému\n"
                 "ghesha|1\n(Nom)|courtisane\n"
-                "visage|1\n(Nom)|face|gueule (familier)|fric (argot)\n", encoding="utf-8")
-            records, _, heads = build_words.build_synonyms({"thes": p}, log=lambda m: None)
+                "visage|1\n(Nom)|face|gueule (familier)|fric (argot)\n"
+                # A letter outside French spelling: the word without its accent
+                # joins the record of that word; unknown otherwise.
+                "adoucir|1\n(Verbe)|affadir\n"
+                "ádoucir|1\n(Verbe)|évider\n"
+                "affadir|1\n(Verbe)|ádoucir|ñoucir\n")
+            records, _, heads = build_words.build_synonyms(paths, log=lambda m: None)
         flat = [r for L in records.values() for r in L]
         self.assertEqual(sorted(flat), sorted([
             "affaisser§v$écrouler", "bouleversé§adj$bouleverser\\ému",
-            "geisha§n$courtisane", "visage§n$face\\gueule\\fric"]))
+            "geisha§n$courtisane", "visage§n$face\\gueule\\fric",
+            "adoucir§v$affadir\\évider", "affadir§v$adoucir"]))
         # Every headword is a known word, with or without a record left.
         self.assertEqual(heads, {"AFFAISSER", "PLIER(SE)", "CORNEMUSEUX", "BOULEVERSE",
-                                 "GEISHA", "VISAGE"})
+                                 "GEISHA", "VISAGE", "ADOUCIR", "AFFADIR"})
         self.assertIn("boulverser", thesaurus.CORRECTIONS)
 
 

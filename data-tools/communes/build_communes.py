@@ -25,8 +25,10 @@ import collections
 import hashlib
 import io
 import json
+import math
 import os
 import re
+import statistics
 import subprocess
 import sys
 import tarfile
@@ -459,8 +461,94 @@ def build(tarballs):
             "lat": field(lat),
             "lon": field(lon),
         })
+    names = {w["insee"]: w["name"] for w in rows}
+    misplaced = misplaced_coordinates(rows)
+    print(f"communes whose place lies over {MISPLACED_KM} km from the other communes of their "
+          f"postal codes, left without coordinates: {len(misplaced)} "
+          f"({', '.join(f'{c} {names[c]}' for c in misplaced)})")
     disambiguate(rows)
+    renamed = name_keys(rows, arrondissements)
+    print(f"communes keyed by their current name (the routing names name another place "
+          f"or spell it otherwise): {len(renamed)}")
     return rows, depts_present
+
+
+ARTICLES = {"LE", "LA", "LES", "L"}
+
+
+def _without_article(key):
+    words = key.split(" ")
+    while len(words) > 1 and words[0] in ARTICLES:
+        words = words[1:]
+    return words
+
+
+def found_by_name(name, keys):
+    """Whether typing the first word of a commune's name (its article
+    optional) finds one of its keys: the name search lists the keys that
+    begin with the typed text."""
+    first = _without_article(routing_name(name))[0]
+    return any(k.startswith(first) or _without_article(k)[0].startswith(first) for k in keys)
+
+
+def name_keys(rows, arrondissements=()):
+    """A commune that cannot be found by its name, since every routing name
+    that the postal file gives it names another place (a former or
+    delegated commune, a hamlet, a placeholder such as COMMUNE NOUVELLE D
+    ARROU) or spells the name otherwise (VIEIL ARCY for Viel-Arcy, MIALLET
+    for Mialet), is keyed by its current name instead. A commune found
+    under one of its postal codes keeps the postal file's routing names
+    (06160 JUAN LES PINS for Antibes). Returns the communes changed."""
+    by_commune = collections.defaultdict(list)
+    for w in rows:
+        if w["insee"] not in arrondissements:
+            by_commune[w["insee"]].append(w)
+    changed = []
+    for insee, ws in by_commune.items():
+        if not found_by_name(ws[0]["name"], [w["key"] for w in ws]):
+            for w in ws:
+                w["key"] = routing_name(w["name"])
+            changed.append(insee)
+    return changed
+
+
+MISPLACED_KM = 30
+
+
+def _km(a, b):
+    """Distance in km between two (latitude, longitude) points, close enough
+    for a few tens of km."""
+    la1, lo1, la2, lo2 = map(math.radians, (*a, *b))
+    return 6371.0 * math.hypot((lo2 - lo1) * math.cos((la1 + la2) / 2), la2 - la1)
+
+
+def misplaced_coordinates(rows, limit_km=MISPLACED_KM):
+    """A GeoNames place of another village filed under a commune's code
+    (Sainte-Marie-de-Gosse placed 85 km east of its postal code): a commune
+    whose point lies more than `limit_km` from the median point of the
+    other communes of its postal codes (at least two of them placed; a
+    postal code covers a few neighbouring communes) loses its coordinates.
+    Returns the INSEE codes of those communes."""
+    points, postals, by_postal = {}, collections.defaultdict(set), collections.defaultdict(set)
+    for w in rows:
+        if w["lat"] != NONE:
+            points[w["insee"]] = (float(w["lat"]), float(w["lon"]))
+        postals[w["insee"]].add(w["postal"])
+        by_postal[w["postal"]].add(w["insee"])
+    out = []
+    for insee, p in sorted(points.items()):
+        others = sorted({o for c in postals[insee] for o in by_postal[c]} - {insee})
+        near = [points[o] for o in others if o in points]
+        if len(near) < 2:
+            continue
+        middle = (statistics.median(q[0] for q in near), statistics.median(q[1] for q in near))
+        if _km(p, middle) > limit_km:
+            out.append(insee)
+    gone = set(out)
+    for w in rows:
+        if w["insee"] in gone:
+            w["lat"] = w["lon"] = NONE
+    return out
 
 
 def disambiguate(rows):
@@ -652,6 +740,11 @@ def stats(cp_fields, nom_keys, depts_present, sizes):
     big = max(dup_nom.items(), key=lambda kv: (kv[1], kv[0]), default=("-", 0))
     print(f"LISTEPARNOM keys occurring more than once: {len(dup_nom)}, largest group {big[1]} ({big[0]})")
     print(f"records whose routing name is not the commune name in search form: {differ}")
+    keys_of = collections.defaultdict(list)
+    for f in cp_fields:
+        keys_of[(f[5], f[1])].append(f[0][6:])
+    lost = sum(1 for (_, name), keys in keys_of.items() if not found_by_name(name, keys))
+    print(f"communes that the first word of their name does not find: {lost}")
     print("records without region code: %d, without académie code: %d, without holiday zone: %d" % (
         sum(1 for f in cp_fields if f[4] == NONE), sum(1 for f in cp_fields if f[7] == NONE),
         sum(1 for f in cp_fields if f[8] == NONE)))

@@ -167,6 +167,50 @@ class Disambiguation(unittest.TestCase):
                          ["AJACCIO", "PORTICCIO", "THIEVRES", "THIEVRES", "MIRAMAS"])
 
 
+class NameKeys(unittest.TestCase):
+    def test_communes_found_by_their_name(self):
+        rows = [
+            row("BEON", "01350", "01138", "Culoz-Béon"),                        # a former commune
+            row("COMMUNE NOUVELLE D ARROU", "28290", "28012", "Vald'Yerre"),    # a placeholder
+            row("MIALLET", "24450", "24269", "Mialet"),                         # spelt otherwise
+            row("REUIL", "51480", "51457", "Cœur-de-la-Vallée"),                # every key of it
+            row("BINSON ET ORQUIGNY", "51700", "51457", "Cœur-de-la-Vallée"),
+            row("ANTIBES", "06600", "06004", "Antibes"),                        # found under 06600:
+            row("JUAN LES PINS", "06160", "06004", "Antibes"),                  # 06160 kept
+            row("KREMLIN BICETRE", "94270", "94043", "Le Kremlin-Bicêtre"),     # article optional
+            row("LE DEVOLUY", "05250", "05139", "Dévoluy"),
+            row("AUBAZINE", "19190", "19013", "Aubazines"),                     # a letter short
+            row("MARSEILLE 06", "13006", "13206", "Marseille 6e Arrondissement"),
+        ]
+        changed = b.name_keys(rows, arrondissements={"13206": ("13055", 6)})
+        self.assertEqual(changed, ["01138", "28012", "24269", "51457", "19013"])
+        self.assertEqual([w["key"] for w in rows], [
+            "CULOZ BEON", "VALD YERRE", "MIALET", "COEUR DE LA VALLEE", "COEUR DE LA VALLEE",
+            "ANTIBES", "JUAN LES PINS", "KREMLIN BICETRE", "LE DEVOLUY", "AUBAZINES",
+            "MARSEILLE 06"])
+
+
+class MisplacedCoordinates(unittest.TestCase):
+    def test_far_from_its_postal_code(self):
+        rows = [
+            row("ONDRES", "40440", "40209", "Ondres", lat="43.56", lon="-1.44"),
+            # Sainte-Marie-de-Gosse with the place of another village, 85 km east.
+            row("STE MARIE DE GOSSE", "40390", "40271", "Sainte-Marie-de-Gosse",
+                lat="43.55", lon="-0.233"),
+            row("BIAUDOS", "40390", "40043", "Biaudos", lat="43.55", lon="-1.30"),
+            row("BIARROTTE", "40390", "40042", "Biarrotte", lat="43.56", lon="-1.27"),
+            row("ST MARTIN DE SEIGNANX", "40390", "40273", "Saint-Martin-de-Seignanx",
+                lat="43.54", lon="-1.38"),
+            # 25 km from the others: a wide commune, kept.
+            row("ST BARTHELEMY", "40390", "40251", "Saint-Barthélemy", lat="43.50", lon="-1.60"),
+            # One other commune placed in 40440: not enough to judge.
+            row("TARNOS", "40440", "40312", "Tarnos", lat="44.50", lon="-1.46"),
+        ]
+        self.assertEqual(b.misplaced_coordinates(rows), ["40271"])
+        self.assertEqual([(w["lat"], w["lon"]) for w in rows if w["lat"] == "."], [(".", ".")])
+        self.assertEqual(rows[1]["lat"], ".")
+
+
 class Check(unittest.TestCase):
     ROWS = [row("BOURG EN BRESSE", "01000", "01053", "Bourg-en-Bresse"),
             row("AMBERIEU EN BUGEY", "01500", "01004", "Ambérieu-en-Bugey", lat=".", lon="."),

@@ -8,11 +8,11 @@ namespace DataCounts {
 // Records of the dictionary list (DICO).
 inline constexpr int kNbMots = 406043;
 // Words of the definitions file with a definition of their own.
-inline constexpr int kNbDefinitions = 44307;
+inline constexpr int kNbDefinitions = 44306;
 // Synonym records of SYNONYA to SYNONYZ.
-inline constexpr int kNbSynonymes = 36161;
+inline constexpr int kNbSynonymes = 36148;
 // Synonym records per initial letter, A to Z.
-inline constexpr std::array<int, 26> kNbSyno = {3334, 2015, 3841, 2041, 3192, 1577, 1344, 898, 2055, 331, 64, 1058, 1839, 598, 785, 3531, 142, 2389, 2300, 1681, 162, 853, 37, 16, 15, 63};
+inline constexpr std::array<int, 26> kNbSyno = {3331, 2013, 3840, 2041, 3192, 1575, 1344, 898, 2053, 331, 64, 1058, 1839, 598, 784, 3531, 142, 2388, 2300, 1680, 162, 853, 37, 16, 15, 63};
 // First and last 0-based line of each word length in ANA (-1: none).
 inline constexpr std::array<int, 13> kAnaDebut = {-1, -1, 0, 155, 769, 3087, 10197, 26748, 57214, 103594, 162335, 225782, 285334};
 inline constexpr std::array<int, 13> kAnaFin = {-1, -1, 154, 768, 3086, 10196, 26747, 57213, 103593, 162334, 225781, 285333, 333992};

@@ -128,6 +128,18 @@ private slots:
         QTest::newRow("vice-rectorat") << QStringLiteral(
             "98800 NOUMEA§Nouméa§988 Nouvelle-Calédonie§Nouvelle-Calédonie§.§98818§Nouvelle-Calédonie§40§.§"
             "-22.27407§166.44884");
+        // The place of another village filed under the commune's code is left out.
+        QTest::newRow("misplaced, 85 km off") << QStringLiteral(
+            "40390 STE MARIE DE GOSSE§Sainte-Marie-de-Gosse§40 Landes§Nouvelle-Aquitaine§75§40271§Bordeaux§04§A§.§.");
+        QTest::newRow("misplaced, south of Grenoble") << QStringLiteral(
+            "38270 ST BARTHELEMY BEAUREPAIRE§Saint-Barthélemy§38 Isère§Auvergne-Rhône-Alpes§84§38363§Grenoble§08§A§.§.");
+        QTest::newRow("misplaced, 39 km off") << QStringLiteral(
+            "71600 VITRY EN CHAROLLAIS§Vitry-en-Charollais§71 Saône-et-Loire§Bourgogne-Franche-Comté§27§71588§Dijon§07§A§.§.");
+        // Keyed by the current name where the routing name names another place.
+        QTest::newRow("former commune as routing name") << QStringLiteral(
+            "01350 CULOZ BEON§Culoz-Béon§01 Ain§Auvergne-Rhône-Alpes§84§01138§Lyon§10§A§45.84886§5.78537");
+        QTest::newRow("placeholder as routing name") << QStringLiteral(
+            "28290 VALD YERRE§Vald'Yerre§28 Eure-et-Loir§Centre-Val de Loire§24§28012§Orléans-Tours§18§B§48.09768§1.12851");
         QTest::newRow("no académie") << QStringLiteral(
             "98799 ILE DE CLIPPERTON§Île de Clipperton§989 Île de Clipperton§Île de Clipperton§.§98901§.§.§.§.§.");
     }

@@ -408,6 +408,61 @@ private slots:
             QVERIFY2(normaliseSaisie(mot).startsWith(QStringLiteral("co")), qPrintable(mot));
     }
 
+    // Words that do not belong in a list are out of the shipped records: conjugated forms
+    // among adjectives, antonyms, words that are no French word, misspellings.
+    void shippedListMembers_data()
+    {
+        QTest::addColumn<QString>("headword");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("verb form among adjectives") << "clair" << "creusent" << false;
+        QTest::newRow("verb form among adjectives 2") << "lumineux" << "creusent" << false;
+        QTest::newRow("antonym") << "intégrité" << "improbité" << false;
+        QTest::newRow("the word it negates stays") << "intégrité" << "probité" << true;
+        QTest::newRow("peu for peau") << "peau" << "peu" << false;
+        QTest::newRow("peu for peau 2") << "écorce" << "peu" << false;
+        QTest::newRow("accent outside French spelling") << "affadir" << "adoucir" << true;
+        QTest::newRow("misspelling") << "fable" << "affabulation" << true;
+        QTest::newRow("English") << "commutateur" << "toggle" << false;
+        QTest::newRow("no French word") << "trompeuse" << "imposteuse" << false;
+        QTest::newRow("product name") << "LibreOffice" << "OpenOffice" << false;
+        QTest::newRow("acronym") << "chlorofluorocarbone" << "CFC" << false;
+    }
+    void shippedListMembers()
+    {
+        QFETCH(QString, headword);
+        QFETCH(QString, word);
+        QFETCH(bool, listed);
+        WordData words;
+        for (char16_t l = u'A'; l <= u'Z'; ++l)
+            ChargeLettreSyno(words, QChar(l));
+        QStringList synonymes;
+        for (const QStringList& lignes : words.TabSyno)
+            for (const QString& ligne : lignes)
+                if (synonymes.isEmpty() && ligne.left(ligne.indexOf(u'§')) == headword)
+                    synonymes = ligne.mid(ligne.indexOf(u'$') + 1).split(u'\\');
+        QVERIFY2(!synonymes.isEmpty(), qPrintable(headword));
+        QCOMPARE(synonymes.contains(word), listed);
+    }
+
+    // No headword or synonym holds a letter that French spelling does not use ("ádoucir").
+    void shippedLettersAreFrench()
+    {
+        WordData words;
+        for (char16_t l = u'A'; l <= u'Z'; ++l)
+            ChargeLettreSyno(words, QChar(l));
+        const QString accents = QStringLiteral("àâäçéèêëîïôöùûüÿæœ");
+        QStringList etrangers;
+        for (const QStringList& lignes : words.TabSyno)
+            for (const QString& ligne : lignes)
+                for (const QChar c : ligne) {
+                    const QChar b = c.toLower();
+                    if (c.isLetter() && !(b >= u'a' && b <= u'z') && !accents.contains(b))
+                        etrangers << ligne;
+                }
+        QCOMPARE(etrangers, QStringList{});
+    }
+
     // Every shipped headword spelled with "œ" or "æ" is found, and listed, whether the
     // ligature is typed as such or as "oe" / "ae".
     void shippedLigatures()
