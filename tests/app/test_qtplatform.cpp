@@ -6,6 +6,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -119,6 +120,14 @@ private slots:
     }
 
     // The quit question of the main frame, answered No: the program goes on.
+    // The clipboard gets the desktop's line ends, whatever the program's texts use.
+    void clipboardLineEnds()
+    {
+        QtPlatform p;
+        p.setClipboardText(QStringLiteral("CHAT: (nom) félin.\r\nExtrait\rfin\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("CHAT: (nom) félin.\nExtrait\nfin\n"));
+    }
+
     void quitQuestion()
     {
         Module module;

@@ -11,7 +11,9 @@
 #include "tools/postcodes/Frm21About.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,6 +176,36 @@ private slots:
         QCOMPARE(w->LstLaListe->count(), 0);
         QCOMPARE(w->LblInfo->text(), QString());
         QCOMPARE(platform.lastPointer(w), int(Platform::Arrow));
+    }
+
+    // The name box refuses an accent from a dead key or a paste as a typed one, and shows the
+    // text in upper case while the message is up.
+    void nameInputNotTyped_data()
+    {
+        QTest::addColumn<bool>("paste");
+        QTest::newRow("dead key") << false;
+        QTest::newRow("paste") << true;
+    }
+    void nameInputNotTyped()
+    {
+        QFETCH(bool, paste);
+        w->TxtCherche->setFocus();
+        QTest::keyClicks(w->TxtCherche, QStringLiteral("st "));
+        QString pendantMessage;
+        platform.onMessage = [&](const FakePlatform::Message&) { pendantMessage = w->TxtCherche->text(); };
+        if (paste) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("é"));
+            w->TxtCherche->paste();
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QStringLiteral("é"));
+            QApplication::sendEvent(w->TxtCherche, &commit);
+        }
+        platform.onMessage = nullptr;
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
+        QCOMPARE(pendantMessage, QStringLiteral("ST É"));
+        QCOMPARE(w->TxtCherche->text(), QStringLiteral("ST "));
     }
 
     // A code search's rows selected in code mode, then through the name tables.
