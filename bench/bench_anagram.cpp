@@ -53,14 +53,6 @@ QStringList anagrammesSimples(const ListeMots& mots, const QString& lettresTapee
     return fromWindows1252(trouves);
 }
 
-QString majuscules(const QString& t)
-{
-    QString out = t;
-    for (QChar& c : out)
-        c = c.toUpper();
-    return out;
-}
-
 // The window searches through the packed keys it builds once the index is ready; --slots
 // searches through the index slots alone; --plain times it against the plain scan.
 const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--slots] [--plain]",

@@ -1,5 +1,6 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "app/Frm01Boot.h"
+#include "common/ClavierBureau.h"
 #include "common/Module.h"
 #include "data/WordData.h"
 #include "platform/QtPlatform.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
     installProgramIcon();
     // Qt's standard buttons and dialogs speak French like the rest of the program.
     installQtFrenchTexts(app);
+    // Enter presses the focused button; controls out of sight are no Tab stops.
+    ClavierBureau clavier;
 
     Module module;
     WordData words;

@@ -14,6 +14,29 @@ FiltreResultat filtreLettreAZ(QChar typed, int longueurActuelle, int longueurMax
     return FiltreResultat::RefuseMessage;
 }
 
+TexteFiltre filtreTexteAZ(QStringView texte, int longueurActuelle, int longueurRemplacee, int longueurMax)
+{
+    TexteFiltre r;
+    int longueur = longueurActuelle;
+    for (const QChar c : texte) {
+        switch (filtreLettreAZ(c, longueur, longueurMax)) {
+        case FiltreResultat::Passe:
+            if (c.unicode() >= 32 && c.unicode() != 127) {
+                // The first letter in replaces the selection.
+                longueur += r.lettres.isEmpty() ? 1 - longueurRemplacee : 1;
+                r.lettres += c;
+            }
+            break;
+        case FiltreResultat::Refuse:
+            break;
+        case FiltreResultat::RefuseMessage:
+            r.message = true;
+            break;
+        }
+    }
+    return r;
+}
+
 QString messageCaractereNonValide(const QString& sautLigne)
 {
     return QStringLiteral("Caractère non valide.") + sautLigne +

@@ -24,6 +24,14 @@ QString SubAccents(const QString& aller, qsizetype nbLet)
     return out;
 }
 
+QString majuscules(const QString& texte)
+{
+    QString r = texte;
+    for (QChar& c : r)
+        c = c.toUpper();
+    return r;
+}
+
 QString sChangeCaractere(const QString& texte, const QString& cherche, const QString& remplace)
 {
     if (cherche.isEmpty() || texte.trimmed().isEmpty())

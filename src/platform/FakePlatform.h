@@ -104,7 +104,8 @@ public:
         clipboard.clear();
         ++clipboardClears;
     }
-    void setClipboardText(const QString& text) override { clipboard = text; }
+    // Holds the text as the desktop's clipboard would.
+    void setClipboardText(const QString& text) override { clipboard = desktopLineEnds(text); }
     bool otherInstanceRunning() override { return otherInstance; }
     void dragWindow(QWidget* window) override { dragged << window; }
     QColor chooseColor(QWidget*, const QColor& initial) override

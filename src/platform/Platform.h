@@ -12,6 +12,14 @@
 
 class QWidget;
 
+// A text with the desktop's line ends, LF: each CR LF pair, and a lone CR, becomes LF.
+inline QString desktopLineEnds(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 // Everything the windows ask of the desktop: settings, message boxes, shell and browser,
 // clipboard, single instance, window drag, colour dialog, mouse pointer and the random
 // generator. Tests replace it with FakePlatform.
@@ -51,6 +59,7 @@ public:
     virtual QString findExecutable(const QString& file) = 0;
 
     virtual void clearClipboard() = 0;
+    // Puts plain text on the clipboard with the desktop's line ends (see desktopLineEnds).
     virtual void setClipboardText(const QString& text) = 0;
 
     // True when another instance of the program already runs. The first call decides.

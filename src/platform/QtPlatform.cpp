@@ -94,7 +94,8 @@ int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& 
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setText(text);
+    // The box's own copy (Ctrl+C) gives the desktop's line ends too.
+    box.setText(desktopLineEnds(text));
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
@@ -162,7 +163,7 @@ void QtPlatform::clearClipboard()
 
 void QtPlatform::setClipboardText(const QString& text)
 {
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(desktopLineEnds(text));
 }
 
 bool QtPlatform::otherInstanceRunning()

@@ -6,6 +6,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -120,6 +121,14 @@ private slots:
     }
 
     // The quit question of the main frame, answered No: the program goes on.
+    // The clipboard gets the desktop's line ends, whatever the program's texts use.
+    void clipboardLineEnds()
+    {
+        QtPlatform p;
+        p.setClipboardText(QStringLiteral("CHAT: (nom) félin.\r\nExtrait\rfin\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("CHAT: (nom) félin.\nExtrait\nfin\n"));
+    }
+
     void quitQuestion()
     {
         Module module;

@@ -2,6 +2,7 @@
 // The shared text helpers, colours, paths, load options and the cascade.
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/InputFilter.h"
 #include "common/Options.h"
 #include "common/Paths.h"
 #include "common/TextHelpers.h"
@@ -31,6 +32,54 @@ private slots:
     {
         QCOMPARE(SubAccents(QStringLiteral("été"), 2), QStringLiteral("et"));
         QCOMPARE(SubAccents(QStringLiteral("été"), 0), QString());
+    }
+
+    // One character for one: the length of a typed word is the length of its upper case.
+    void majuscules_data()
+    {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("accents") << QStringLiteral("fête noël") << QStringLiteral("FÊTE NOËL");
+        QTest::newRow("ligature ffi stays one character") << QStringLiteral("e\uFB03cace") << QStringLiteral("E\uFB03CACE");
+        QTest::newRow("sharp s stays") << QStringLiteral("straße") << QStringLiteral("STRAßE");
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void majuscules()
+    {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(::majuscules(in), out);
+        QCOMPARE(::majuscules(in).size(), in.size());
+    }
+
+    // A text taken as typed one by one into an A-to-Z box of 15 characters.
+    void filtreTexte_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("longueur");
+        QTest::addColumn<int>("selection");
+        QTest::addColumn<QString>("lettres");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("letters") << "Chat" << 0 << 0 << "Chat" << false;
+        QTest::newRow("trailing blank") << "maison " << 0 << 0 << "maison" << true;
+        QTest::newRow("accents") << "été" << 0 << 0 << "t" << true;
+        QTest::newRow("control characters dropped silently") << "a\tb\r\n" << 0 << 0 << "ab" << false;
+        QTest::newRow("up to the limit") << "abcdef" << 12 << 0 << "abc" << false;
+        QTest::newRow("full box, text selected: the first letter is refused")
+            << "ab" << 15 << 5 << "" << false;
+        QTest::newRow("first letter replaces the selection") << "abcdefgh" << 14 << 5 << "abcdef" << false;
+        QTest::newRow("refused before the selection is replaced") << "-abcdefgh" << 14 << 5 << "abcdef" << true;
+    }
+    void filtreTexte()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, longueur);
+        QFETCH(int, selection);
+        QFETCH(QString, lettres);
+        QFETCH(bool, message);
+        const TexteFiltre r = filtreTexteAZ(texte, longueur, selection, 15);
+        QCOMPARE(r.lettres, lettres);
+        QCOMPARE(r.message, message);
     }
 
     void changeCaractere_data()

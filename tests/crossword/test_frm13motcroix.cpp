@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -241,6 +242,14 @@ private slots:
         tape(1, '%');
         QCOMPARE(box(1)->text(), QStringLiteral("B"));
         QCOMPARE(platform_->messages.size(), 2);
+        // An accent made with a dead key comes without a key press of its own: it is refused
+        // the same way, message included.
+        box(2)->setFocus();
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("é"));
+        QApplication::sendEvent(box(2), &commit);
+        QCOMPARE(box(2)->text(), QStringLiteral("?"));
+        QCOMPARE(platform_->messages.size(), 3);
     }
 
     void autoAdvance()

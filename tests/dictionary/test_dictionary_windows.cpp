@@ -8,7 +8,9 @@
 #include "tools/dictionary/Frm10Dico.h"
 #include "tools/dictionary/Frm15Scrabble.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -138,6 +140,62 @@ private slots:
         }
     }
 
+    // Text that comes in without its own key presses (a dead key or compose sequence, a paste
+    // by the keyboard or the menu) is taken as typed: its letters get in, up to the limit; any
+    // other character is refused with the message, once for the whole text.
+    void dicoTextNotTyped_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("apres");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("dead key: ê") << "commit" << "f" << "ê" << "f" << true;
+        QTest::newRow("dead key then blank: ^") << "commit" << "f" << "^" << "f" << true;
+        QTest::newRow("input method letter") << "commit" << "f" << "e" << "fe" << false;
+        QTest::newRow("input method, 16th letter") << "commit" << "abcdefghijklmno" << "e" << "abcdefghijklmno" << false;
+        QTest::newRow("Ctrl+V été") << "ctrl+v" << "" << "été" << "t" << true;
+        QTest::newRow("Ctrl+V trailing blank") << "ctrl+v" << "" << "maison " << "maison" << true;
+        QTest::newRow("Ctrl+V letters") << "ctrl+v" << "ab" << "Chat" << "abChat" << false;
+        QTest::newRow("Ctrl+V line end dropped") << "ctrl+v" << "" << "chat\n" << "chat" << false;
+        QTest::newRow("menu paste, letters past the limit")
+            << "menu" << "abcdefghijkl" << "mnopqr" << "abcdefghijklmno" << false;
+        QTest::newRow("menu paste, refused character then letter")
+            << "menu" << "abcdefghijklmn" << "-x" << "abcdefghijklmnx" << true;
+        QTest::newRow("menu paste, nothing to let in") << "menu" << "ab" << "12" << "ab" << true;
+    }
+    void dicoTextNotTyped()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, avant);
+        QFETCH(QString, texte);
+        QFETCH(QString, apres);
+        QFETCH(bool, message);
+        auto w = open<Frm10Dico>();
+        QTest::keyClicks(w->TxtCtrl, avant);
+        QSignalSpy changes(w->TxtCtrl, &QLineEdit::textChanged);
+        if (source == u"commit") {
+            QInputMethodEvent commit;
+            commit.setCommitString(texte);
+            QApplication::sendEvent(w->TxtCtrl, &commit);
+        } else {
+            QGuiApplication::clipboard()->setText(texte);
+            if (source == u"ctrl+v")
+                QTest::keyClick(w->TxtCtrl, Qt::Key_V, Qt::ControlModifier);
+            else
+                w->TxtCtrl->paste();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(w->TxtCtrl->text(), apres);
+        QCOMPARE(w->LblN->text(), QString::number(apres.size()));
+        if (apres == avant)
+            QCOMPARE(changes.size(), 0);
+        QCOMPARE(platform_->messages.size(), message ? 1 : 0);
+        if (message)
+            QCOMPARE(platform_->messages[0].text,
+                     QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
+    }
+
     void dicoLimit()
     {
         auto w = open<Frm10Dico>();
@@ -149,10 +207,10 @@ private slots:
         QTest::keyClick(w->TxtCtrl, Qt::Key_Q);
         QCOMPARE(w->TxtCtrl->text(), QStringLiteral("ABCDEFGHIJKLMNO"));
         QVERIFY(platform_->messages.isEmpty());
-        // Pasted text is not filtered but keeps the limit.
+        // Inserted text keeps the limit.
         w->TxtCtrl->clear();
-        w->TxtCtrl->insert(QStringLiteral("12345678901234567"));
-        QCOMPARE(w->TxtCtrl->text(), QStringLiteral("123456789012345"));
+        w->TxtCtrl->insert(QStringLiteral("abcdefghijklmnopq"));
+        QCOMPARE(w->TxtCtrl->text(), QStringLiteral("abcdefghijklmno"));
     }
 
     void dicoSearchButtonAndEnter()
@@ -282,7 +340,7 @@ private slots:
         search(*w, QStringLiteral("chat"));
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
         QCOMPARE(platform_->clipboardClears, 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("CHAT: (nom) Petit félin domestique.\r\n"
+        QCOMPARE(platform_->clipboard, QStringLiteral("CHAT: (nom) Petit félin domestique.\n"
                                                       "Extrait du dictionnaire du programme Lexiparc."));
         QVERIFY(w->Foc->hasFocus());
         QCOMPARE(platform_->messages.size(), 1);
@@ -292,7 +350,7 @@ private slots:
         search(*w, QStringLiteral("GNOU"));
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
         QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("GNOU: () Antilope d'Afrique.\r\n"
+        QCOMPARE(platform_->clipboard, QStringLiteral("GNOU: () Antilope d'Afrique.\n"
                                                       "Extrait du dictionnaire du programme Lexiparc."));
     }
 

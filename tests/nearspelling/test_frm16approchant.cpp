@@ -8,7 +8,9 @@
 #include "tools/nearspelling/Frm16Approchant.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,6 +188,24 @@ private slots:
         }
         QTest::keyClick(w_->TxtCtrl, Qt::Key_Backspace);
         QCOMPARE(w_->TxtCtrl->text(), apres.chopped(1));
+    }
+
+    // An accent made with a dead key, or pasted, is refused as a typed one.
+    void textNotTyped()
+    {
+        tape(QStringLiteral("p"));
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("ê"));
+        QApplication::sendEvent(w_->TxtCtrl, &commit);
+        QCOMPARE(w_->TxtCtrl->text(), QStringLiteral("p"));
+        QCOMPARE(platform_->messages.size(), 1);
+        w_->TxtCtrl->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("pêche"));
+        w_->TxtCtrl->paste();
+        QTRY_COMPARE(platform_->messages.size(), 2);
+        QCOMPARE(w_->TxtCtrl->text(), QStringLiteral("pche"));
+        QCOMPARE(platform_->messages.at(1).text,
+                 QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
     }
 
     void precisionOptions()

@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("one letter changed") << "PARTERA" << "PARLERA" << 12.0 / 14.0;
         QTest::newRow("one letter more") << "MAISONS" << "MAISON" << 12.0 / 13.0;
         QTest::newRow("runs right then left") << "ABXCD" << "CDYAB" << 0.4;
+        // A pasted ligature counts as the one character it is, as the typed length does.
+        QTest::newRow("ligature stays one character") << "AB" << QStringLiteral("a\uFB03") << 0.5;
     }
     void score()
     {

@@ -11,7 +11,9 @@
 #include "tools/postcodes/Frm21About.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -176,6 +178,36 @@ private slots:
         QCOMPARE(platform.lastPointer(w), int(Platform::Arrow));
     }
 
+    // The name box refuses an accent from a dead key or a paste as a typed one, and shows the
+    // text in upper case while the message is up.
+    void nameInputNotTyped_data()
+    {
+        QTest::addColumn<bool>("paste");
+        QTest::newRow("dead key") << false;
+        QTest::newRow("paste") << true;
+    }
+    void nameInputNotTyped()
+    {
+        QFETCH(bool, paste);
+        w->TxtCherche->setFocus();
+        QTest::keyClicks(w->TxtCherche, QStringLiteral("st "));
+        QString pendantMessage;
+        platform.onMessage = [&](const FakePlatform::Message&) { pendantMessage = w->TxtCherche->text(); };
+        if (paste) {
+            QGuiApplication::clipboard()->setText(QStringLiteral("é"));
+            w->TxtCherche->paste();
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QStringLiteral("é"));
+            QApplication::sendEvent(w->TxtCherche, &commit);
+        }
+        platform.onMessage = nullptr;
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
+        QCOMPARE(pendantMessage, QStringLiteral("ST É"));
+        QCOMPARE(w->TxtCherche->text(), QStringLiteral("ST "));
+    }
+
     // A code search's rows selected in code mode, then through the name tables.
     void selectionInEitherMode()
     {
@@ -273,11 +305,14 @@ private slots:
     {
         typeCode(QStringLiteral("01000"));
         QTest::mouseClick(w->CmdCopier, Qt::LeftButton);
-        QVERIFY(platform.clipboard.startsWith(QStringLiteral("Commune: 01000 BOURG EN BRESSE\r\n")));
-        QCOMPARE(platform.clipboard.split(QStringLiteral("\r\n")).size(), 11);
-        QCOMPARE(platform.clipboard.split(QStringLiteral("\r\n")).at(4), QStringLiteral("Code région:  84"));
+        // The clipboard has the desktop's line ends; the message keeps the program's.
+        QVERIFY(platform.clipboard.startsWith(QStringLiteral("Commune: 01000 BOURG EN BRESSE\n")));
+        QVERIFY(!platform.clipboard.contains(u'\r'));
+        QCOMPARE(platform.clipboard.split(u'\n').size(), 11);
+        QCOMPARE(platform.clipboard.split(u'\n').at(4), QStringLiteral("Code région:  84"));
         QCOMPARE(platform.messages.last().text,
-                 QStringLiteral("Les données on été copiées dans le presse-papier.\r\n\r\n") + platform.clipboard);
+                 QStringLiteral("Les données on été copiées dans le presse-papier.\r\n\r\n") +
+                     QString(platform.clipboard).replace(u'\n', QStringLiteral("\r\n")));
         QCOMPARE(platform.messages.last().icon, Platform::Icon::None);
         QTest::mouseClick(w->ImgCopyTrue, Qt::LeftButton);
         QCOMPARE(platform.clipboard, QStringLiteral("01000 BOURG EN BRESSE"));

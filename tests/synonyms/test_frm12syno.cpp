@@ -424,7 +424,7 @@ private slots:
         w->MnuCopier->hide();
         w->MnuCop2->trigger();
         QCOMPARE(platform_->clipboardClears, 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''à '':\r\n"));
+        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''à '':\n"));
         QCOMPARE(platform_->messages.size(), 1);
         QCOMPARE(platform_->messages[0].text, QStringLiteral("La liste a été copiée."));
         QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
@@ -438,7 +438,7 @@ private slots:
         QVERIFY(!w->MnuCopier->isVisible());
         w->Cbo2->setEditText(QStringLiteral("autre"));
         w->MnuCop2_Click();
-        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''autre'':\r\nsavarin"));
+        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''autre'':\nsavarin"));
     }
 
     void helpFocusesEntryFirst()

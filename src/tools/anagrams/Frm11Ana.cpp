@@ -36,15 +36,6 @@ constexpr std::array<int, 13> kLargeurColonne{0, 0, 40, 50, 52, 59, 66, 73, 81, 
 const QString kLettresAdmises = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz?");
 const QString kLettresObligatoires = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
-// The upper case of each character on its own (a character never becomes two).
-QString majuscules(const QString& t)
-{
-    QString out = t;
-    for (QChar& c : out)
-        c = c.toUpper();
-    return out;
-}
-
 // The tick box of the joker option: empty, or the tick drawn over it.
 QPixmap dessinCoche(bool coche)
 {

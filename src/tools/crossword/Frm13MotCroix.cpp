@@ -6,14 +6,17 @@
 #include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "common/RuntimeError.h"
+#include "common/TextHelpers.h"
 #include "data/Resources.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -295,7 +298,7 @@ void Frm13MotCroix::TxtS_Change(int Index)
     TexteCourant = t->text();
     StringChange(TexteCourant);
     selectionneCase(Index);
-    t->setText(t->text().left(1).toUpper());
+    t->setText(majuscules(t->text().left(1)));
     selectionneCase(Index);
     metCouleurTexte(Index);
 
@@ -461,6 +464,23 @@ void Frm13MotCroix::TimRech1_Timer()
     donneFocusLblK();
 }
 
+namespace {
+bool apporteDuTexte(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::InputMethod:
+        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        return true;
+    case QEvent::MouseButtonRelease:
+        return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    default:
+        return false;
+    }
+}
+}
+
 bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
 {
     const int i = caseDe(watched);
@@ -484,6 +504,10 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
                 donneFocus(cible);
                 return true;
             }
+        } else if (apporteDuTexte(event)) {
+            // Text that comes in without a key press of its own (an accent made with a dead key,
+            // a paste from the menu or the mouse, a drop) counts as one key press for the message.
+            MsgDejaVu = 0;
         }
     } else if (watched == LstRech1) {
         if (event->type() == QEvent::KeyPress && premiereLigneAuClavier(LstRech1, static_cast<QKeyEvent*>(event)))

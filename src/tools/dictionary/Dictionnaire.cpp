@@ -93,14 +93,6 @@ qint16 ScoreScrabble(const QString& mot)
     return score;
 }
 
-QString majuscules(const QString& texte)
-{
-    QString r = texte;
-    for (QChar& c : r)
-        c = c.toUpper();
-    return r;
-}
-
 QString phraseValide(const QString& motMajuscules)
 {
     return QStringLiteral("Le mot ''") + motMajuscules + QStringLiteral("'' est valide au scrabble.");

@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
+#include "common/TextHelpers.h"
 #include "data/ListeMots.h"
 
 #include <QString>
@@ -41,8 +42,6 @@ int ValeursLettres(QChar lettre);
 qint16 ChercheLet(const QString& Mot, const QString& LETTRE);
 // The Scrabble score of a word in upper case: every occurrence of every letter A to Z.
 qint16 ScoreScrabble(const QString& mot);
-// A text in upper case, character by character (ß and ligatures stay as they are).
-QString majuscules(const QString& texte);
 
 // "Le mot ''WORD'' est valide au scrabble."
 QString phraseValide(const QString& motMajuscules);

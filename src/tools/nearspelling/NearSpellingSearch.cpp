@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/nearspelling/NearSpellingSearch.h"
 
+#include "common/TextHelpers.h"
 #include "tools/nearspelling/SpellingMatcher.h"
 
 #include <algorithm>
@@ -233,7 +234,7 @@ ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QStri
 ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins,
                                         int seuil, const QString& saut, int threads)
 {
-    const QString motMaj = mot.toUpper();
+    const QString motMaj = majuscules(mot);
     // The shortcuts hold for a typed word of letters A to Z and a threshold from 1 to 100.
     if (!lettresAZ(motMaj) || motMaj.size() > kLongMaxRapide || seuil < 1 || seuil > 100)
         return RechercheApprochantsSimple(dico, mot, plusMoins, seuil, saut);

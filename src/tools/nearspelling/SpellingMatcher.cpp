@@ -31,8 +31,8 @@ qint32 SpellingMatcher::CommonRunTotal(qint32 s1, qint32 e1, qint32 s2, qint32 e
 
 double SpellingMatcher::SpellingSimilarity(const QString& a, const QString& b)
 {
-    const QString ua = a.toUpper();
-    const QString ub = b.toUpper();
+    const QString ua = majuscules(a);
+    const QString ub = majuscules(b);
     if (ua == ub)
         return 1.0;
     Octets1 = toWindows1252(ua);

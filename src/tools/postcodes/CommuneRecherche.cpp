@@ -2,6 +2,7 @@
 #include "tools/postcodes/CommuneRecherche.h"
 
 #include "common/RuntimeError.h"
+#include "common/TextHelpers.h"
 
 #include <algorithm>
 
@@ -155,7 +156,7 @@ ResultatCommunes rechercheParNom(const CommuneTables& tables, const QString& tex
     ResultatCommunes r;
     if (texte.size() <= 1)
         return r;
-    const QString cherche = texte.toUpper();
+    const QString cherche = majuscules(texte);
     const qsizetype n = std::min(tables.TabNom.size(), tables.TabCleNom.size());
     for (qsizetype i = 0; i < n; ++i) {
         const QString& cle = tables.TabCleNom.at(i);

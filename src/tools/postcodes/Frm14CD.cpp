@@ -5,6 +5,7 @@
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/InternalError.h"
+#include "common/TextHelpers.h"
 #include "common/Windows.h"
 #include "data/CommuneCounts.h"
 #include "data/Resources.h"
@@ -316,6 +317,13 @@ void Frm14CD::TxtCP_Change()
 void Frm14CD::TxtCherche_Change()
 {
     const SaisieNom s = nettoieSaisieNom(TxtCherche->text());
+    // The box shows the text in upper case before a refused character is reported.
+    const QString maj = majuscules(TxtCherche->text());
+    if (TxtCherche->text() != maj) {
+        const QSignalBlocker bloque(TxtCherche);
+        TxtCherche->setText(maj);
+        TxtCherche->setCursorPosition(int(maj.size()));
+    }
     Module& m = ctx_.module;
     for (const QChar c : s.refuses) {
         m.MsgTexte = messageCaractereRefuse(c);

@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/synonyms/RechercheSyno.h"
 
+#include "common/TextHelpers.h"
 #include "tools/synonyms/TriAlpha.h"
 
 int lettreRecherche(QChar c)
@@ -125,6 +126,6 @@ ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 2
     r.Lbl4 = texteCompteSynonymes(r.LstS, tape);
     const QString libelle = libelleNature(r.parties.NatureSyno);
     if (!libelle.isEmpty())
-        r.Lbl2 = tape.toUpper() + libelle;
+        r.Lbl2 = majuscules(tape) + libelle;
     return r;
 }

@@ -1,0 +1,167 @@
+// Lexiparc — GPL-3.0-or-later.
+// The program's keyboard rules in its real windows: Enter presses the focused button, and the
+// Tab key never lands on a control kept out of sight.
+#include "about/FrmMail.h"
+#include "app/MDI.h"
+#include "common/ClavierBureau.h"
+#include "platform/FakePlatform.h"
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+const std::pair<const char*, const Fabrique*> kFenetres[] = {
+    {"Frm10Dico", &FabriqueFrm10Dico},         {"Frm15Scrabble", &FabriqueFrm15Scrabble},
+    {"Frm11Ana", &FabriqueFrm11Ana},           {"Frm13MotCroix", &FabriqueFrm13MotCroix},
+    {"Frm12Syno", &FabriqueFrm12Syno},         {"Frm16Approchant", &FabriqueFrm16Approchant},
+    {"Frm14CD", &FabriqueFrm14CD},             {"Frm04Options", &FabriqueFrm04Options},
+    {"Frm20About", &FabriqueFrm20About},
+};
+
+// True when some part of the control shows inside its window.
+bool enVue(const QWidget* control)
+{
+    if (!control || !control->isVisible())
+        return false;
+    const QWidget* fenetre = control->window();
+    QRect r(control->mapTo(fenetre, QPoint()), control->size());
+    for (const QWidget* p = control->parentWidget(); p && p != fenetre; p = p->parentWidget())
+        r &= QRect(p->mapTo(fenetre, QPoint()), p->size());
+    return !(r & fenetre->rect()).isEmpty();
+}
+}
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+    Module module_;
+    WordData words_;
+    FakePlatform platform_;
+    AppContext ctx_{module_, words_, platform_};
+    std::unique_ptr<ClavierBureau> clavier_;
+    std::unique_ptr<MDI> mdi_;
+
+    // A window of the tool bar, the contact form, or the main frame itself.
+    QWidget* ouvre(const QString& nom)
+    {
+        if (nom == u"MDI")
+            return mdi_.get();
+        if (nom == u"FrmMail") {
+            FrmMail* f = montreFrmMail(ctx_);
+            // The form shows itself half a second after it loads.
+            QTest::qWaitFor([f] { return !f || f->isVisible(); }, 2000);
+            return f && f->isVisible() ? f : nullptr;
+        }
+        for (const auto& [n, fabrique] : kFenetres)
+            if (nom == QLatin1String(n))
+                return mdi_->OuvreOutil(*fabrique);
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() { clavier_ = std::make_unique<ClavierBureau>(); }
+    void init()
+    {
+        module_ = Module{};
+        words_ = WordData{};
+        initialiseModule(module_, QStringLiteral(LEXIPARC_SOURCE_DIR "/resources"), QStringLiteral("1.20"));
+        module_.MsgTitre = QStringLiteral("Lexiparc");
+        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
+        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
+        words_.AnaLoaded = 1;
+        words_.SynoLoaded = 1;
+        platform_.~FakePlatform();
+        new (&platform_) FakePlatform;
+        platform_.screenTwips = QSize(30000, 18000);
+        mdi_ = std::make_unique<MDI>(ctx_);
+        mdi_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mdi_.get()));
+        mdi_->activateWindow();
+    }
+    void cleanup() { mdi_.reset(); }
+
+    // Enter presses the focused button, once, and no other: not the window's default button
+    // nor a shortcut of the window on Enter.
+    void enterPressesFocusedButton_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("saisie");     // text typed first into the window's TxtCtrl
+        QTest::addColumn<QString>("autre");      // a button that must stay unpressed
+        QTest::addColumn<int>("touche");
+        QTest::newRow("tool bar") << "MDI" << "CmdDico" << "" << "" << int(Qt::Key_Return);
+        QTest::newRow("tool bar, keypad Enter") << "MDI" << "CmdSyno" << "" << "" << int(Qt::Key_Enter);
+        QTest::newRow("options") << "Frm04Options" << "CmdDefaut" << "" << "" << int(Qt::Key_Return);
+        QTest::newRow("about box") << "Frm20About" << "CmdSite" << "" << "" << int(Qt::Key_Return);
+        QTest::newRow("contact form") << "FrmMail" << "CmdAnnule" << "" << "" << int(Qt::Key_Return);
+        QTest::newRow("dictionary search") << "Frm10Dico" << "CmdCtrl" << "chat" << "" << int(Qt::Key_Return);
+        QTest::newRow("synonym help, not the search")
+            << "Frm12Syno" << "CmdInfo" << "" << "Foc" << int(Qt::Key_Return);
+        QTest::newRow("near-spelling search") << "Frm16Approchant" << "CmdCtrl" << "chat" << "" << int(Qt::Key_Return);
+    }
+    void enterPressesFocusedButton()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, saisie);
+        QFETCH(QString, autre);
+        QFETCH(int, touche);
+        QWidget* w = ouvre(window);
+        QVERIFY(w);
+        if (!saisie.isEmpty())
+            w->findChild<QLineEdit*>(QStringLiteral("TxtCtrl"))->setText(saisie);
+        auto* b = w->findChild<QPushButton*>(button);
+        QVERIFY(b);
+        QVERIFY(b->isEnabled());
+        QSignalSpy presse(b, &QPushButton::clicked);
+        std::unique_ptr<QSignalSpy> autrePresse;
+        if (!autre.isEmpty())
+            autrePresse = std::make_unique<QSignalSpy>(w->findChild<QPushButton*>(autre), &QPushButton::clicked);
+        b->setFocus();
+        QVERIFY(b->hasFocus());
+        QTest::keyClick(b, Qt::Key(touche), touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(presse.size(), 1);
+        if (autrePresse)
+            QCOMPARE(autrePresse->size(), 0);
+    }
+
+    // Tab and Shift+Tab go round a window's controls without ever landing on one kept out of
+    // sight; the windows that open with the focus on a control open with it on one in sight.
+    void tabStaysInSight_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("focusAtOpening");
+        QTest::newRow("options") << "Frm04Options" << true;
+        QTest::newRow("about box") << "Frm20About" << true;
+        QTest::newRow("contact form") << "FrmMail" << true;
+        QTest::newRow("dictionary") << "Frm10Dico" << true;
+        QTest::newRow("near spellings") << "Frm16Approchant" << false;
+        QTest::newRow("postal codes") << "Frm14CD" << false;
+    }
+    void tabStaysInSight()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, focusAtOpening);
+        QWidget* w = ouvre(window);
+        QVERIFY(w);
+        QCoreApplication::processEvents();
+        if (focusAtOpening)
+            QVERIFY2(enVue(QApplication::focusWidget()),
+                     qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "none"));
+        const int tours = 2 * int(w->findChildren<QWidget*>().size()) + 2;
+        for (const bool arriere : {false, true}) {
+            for (int i = 0; i < tours; ++i) {
+                QWidget* f = QApplication::focusWidget();
+                QVERIFY(f);
+                QTest::keyClick(f, Qt::Key_Tab, arriere ? Qt::ShiftModifier : Qt::NoModifier);
+                f = QApplication::focusWidget();
+                QVERIFY2(enVue(f), qPrintable(f ? f->objectName() + u' ' + f->metaObject()->className() : "none"));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
