@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -271,8 +272,45 @@ private slots:
                  QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
         QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
         QCOMPARE(module_.MsgTexte, platform_->messages[0].text);
-        QVERIFY(w->LblDef4->isVisible() && w->LblDef1->isHidden());
+        // A word of the list still exists: no definition, no validity, no copy, its score.
+        QVERIFY(w->LblDef4->isHidden() && w->LblDef1->isVisible());
+        QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
+        QCOMPARE(w->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
+        QVERIFY(w->LblDef2->text().isEmpty() && w->Lbl[2]->text().isEmpty() && !w->CmdCop->isEnabled());
+        QVERIFY(w->LblPts->isVisible());
+        QCOMPARE(w->LblPts->text(), QStringLiteral("9"));
         QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QVERIFY(w->isEnabled());
+    }
+
+    // A file that lacks the line of a word of the list is damaged: said so, the word exists.
+    void dicoDamagedFile()
+    {
+        QTemporaryDir dir;
+        QFile source(kData + QStringLiteral("definitions.ret"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray all = source.readAll();
+        module_.FichierDef = dir.filePath(QStringLiteral("def.ret"));
+        QFile cut(module_.FichierDef);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(all.left(all.indexOf("4 = ")));
+        cut.close();
+        auto w = open<Frm10Dico>();
+        search(*w, QStringLiteral("BOF"));
+        QVERIFY(platform_->messages.isEmpty());
+        search(*w, QStringLiteral("CHAT"));
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
+                                                             "Les définitions ne peuvent pas être lues."));
+        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
+        QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
+
+        auto s = open<Frm15Scrabble>();
+        search(*s, QStringLiteral("CHAT"));
+        QCOMPARE(platform_->messages.size(), 2);
+        QCOMPARE(s->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
+        QVERIFY(s->LblDef4->isHidden() && s->LblPts->isVisible() && s->ImfInfo->isHidden());
     }
 
     void dicoCopy()
@@ -487,6 +525,11 @@ private slots:
         QVERIFY(w->LblDef4->isVisible() && w->LblPts->isHidden());
         QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
         QVERIFY(w->isEnabled());
+        // A word of the list is not said absent.
+        search(*w, QStringLiteral("CHAT"));
+        QCOMPARE(platform_->messages.size(), 2);
+        QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
+        QCOMPARE(w->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
     }
 };
 

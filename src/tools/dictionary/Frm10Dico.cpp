@@ -152,8 +152,8 @@ void Frm10Dico::TimCherche_Timer()
     setCopie(r.copie);
     if (r.definitionEcrite)
         LblDef3->setText(r.definition);
+    signaleFichier(r);
     if (r.echec) {
-        signaleEchec(r);
         LblDef1->hide();
         LblDef4->show();
     } else {

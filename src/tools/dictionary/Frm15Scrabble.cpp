@@ -78,8 +78,8 @@ void Frm15Scrabble::TimCherche_Timer()
     }
     if (r.definitionEcrite)
         LblDef3->setText(r.definition);
+    signaleFichier(r);
     if (r.echec) {
-        signaleEchec(r);
         LblDef4->show();
     } else if (MotNonAdmis == 0) {
         LblPts->setText(QString::number(r.score));
