@@ -15,9 +15,9 @@ class QSettings;
 // when empty). Returns false, and leaves Qt's English texts, when the catalogue is missing.
 bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 
-// The platform over Qt: QSettings under the user's XDG config folder, QMessageBox,
-// QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
-// instance, QWindow's system move.
+// The platform over Qt: QSettings under the user's XDG config folder, QMessageBox, GIO for
+// the desktop's applications (fallback commands watched for their exit status), QClipboard,
+// a lock file for the single instance, QWindow's system move.
 class QtPlatform : public Platform {
 public:
     QtPlatform();
