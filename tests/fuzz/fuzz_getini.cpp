@@ -71,9 +71,9 @@ std::optional<QString> lectureLigneALigne(const QByteArray& contenu, const QStri
         if (commencePar(nette, cle, false) && sansBlancs(nette.mid(cle.size())).startsWith(u'='))
             return sansBlancs(ligne.mid(ligne.indexOf(u'=')));
         if (nette.startsWith(u'['))
-            return {};
+            return QString();
     }
-    return {};
+    return QString();
 }
 }
 
@@ -104,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::optional<QString> attendu = lectureLigneALigne(content, section, key);
     const auto verifie = [&](const std::function<QString()>& lecture) {
         try {
-            if (!attendu || lecture() != *attendu)
+            const QString lu = lecture();
+            if (!attendu || lu != *attendu)
                 __builtin_trap();
         } catch (const FichierEndommage&) {
             if (attendu)
