@@ -290,21 +290,26 @@ private slots:
         QFile source(kData + QStringLiteral("definitions.ret"));
         QVERIFY(source.open(QIODevice::ReadOnly));
         const QByteArray all = source.readAll();
-        module_.FichierDef = dir.filePath(QStringLiteral("def.ret"));
-        QFile cut(module_.FichierDef);
+        const QString damaged = dir.filePath(QStringLiteral("def.ret"));
+        QFile cut(damaged);
         QVERIFY(cut.open(QIODevice::WriteOnly));
         cut.write(all.left(all.indexOf("4 = ")));
         cut.close();
         auto w = open<Frm10Dico>();
-        search(*w, QStringLiteral("BOF"));
-        QVERIFY(platform_->messages.isEmpty());
         search(*w, QStringLiteral("CHAT"));
+        QCOMPARE(w->Lbl[2]->text(), QStringLiteral("Le mot ''CHAT'' est valide au scrabble."));
+        // The file is damaged between two searches of the same word: nothing of the first stays.
+        module_.FichierDef = damaged;
+        search(*w, QStringLiteral("CHAT"));
+        QVERIFY(w->Lbl[2]->text().isEmpty());
         QCOMPARE(platform_->messages.size(), 1);
         QCOMPARE(platform_->messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
                                                              "Les définitions ne peuvent pas être lues."));
         QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
         QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
         QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
+        search(*w, QStringLiteral("BOF"));  // a line before the cut
+        QCOMPARE(platform_->messages.size(), 1);
 
         auto s = open<Frm15Scrabble>();
         search(*s, QStringLiteral("CHAT"));

@@ -144,7 +144,7 @@ void Frm10Dico::TimCherche_Timer()
         LblValideODS->setText(TexteDico::NonAdmisDico);
         TimCligno->start(700);
         ImfInfo->show();
-    } else if (!r.validite.isEmpty()) {
+    } else {
         Lbl[2]->setText(r.validite);
     }
     if (!r.nature.isEmpty())

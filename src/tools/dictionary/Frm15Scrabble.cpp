@@ -73,7 +73,7 @@ void Frm15Scrabble::TimCherche_Timer()
         MotNonAdmis = 1;
         TimCligno->start(700);
         ImfInfo->show();
-    } else if (!r.validite.isEmpty()) {
+    } else {
         Lbl[2]->setText(r.validite);
     }
     if (r.definitionEcrite)
