@@ -15,10 +15,10 @@
 #include <QTextDocument>
 #include <QTimer>
 
-void EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
+bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
                 const QString& cc, const QString& bcc)
 {
-    ctx.platform.openUrl(urlMail(adresse, sujet, corps, cc, bcc));
+    return ctx.platform.openUrl(urlMail(adresse, sujet, corps, cc, bcc));
 }
 
 namespace {
@@ -201,7 +201,20 @@ void FrmMail::CmdMail_Click()
     texte.replace(QChar::ParagraphSeparator, m.SautLigne).replace(QChar::LineSeparator, m.SautLigne);
     const QString corps = QStringLiteral("Nom: ") + TxtNom->text() + m.SautLigne + QStringLiteral("Prenom: ") +
                           TxtPre->text() + m.SautLigne + m.SautLigne + texte;
-    EnvoieMail(ctx_, TxtAdresse->text(), TxtObj->text(), corps, QString(), QString());
+    const auto signale = [&](const QString& texte) {
+        m.MsgTexte = texte;
+        m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Exclamation,
+                                                Platform::Buttons::Ok);
+    };
+    if (urlMail(TxtAdresse->text(), TxtObj->text(), corps, QString(), QString()).size() > kLongueurMaxUrlMail) {
+        signale(TexteMail::TropLong + m.SautLigne + TexteMail::Raccourcir);
+        TxtRem->setFocus();
+        return;
+    }
+    if (!EnvoieMail(ctx_, TxtAdresse->text(), TxtObj->text(), corps, QString(), QString())) {
+        signale(TexteMail::NonLance + m.SautLigne + TexteMail::NonEnvoye);
+        return;
+    }
     TimEnd->start(3000);
 }
 

@@ -16,13 +16,14 @@ class QTimer;
 // The contact mailbox of the program's maker.
 inline constexpr const char* kAdresseContact = "contact@lexiparc.fr";
 
-// Hands a message to the mail client as a mailto: URL (see urlMail); a client that does not
-// start is not reported.
-void EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
+// Hands a message to the mail client as a mailto: URL (see urlMail); false when the client
+// could not be started.
+bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
                 const QString& cc, const QString& bcc);
 
 // The contact form: surname, first name, subject and text, checked, then handed to the mail
-// client; it closes itself 3 s after sending.
+// client; it closes itself 3 s after sending. A message too long for a mailto: URL, or a mail
+// client that cannot be started, is reported and the form stays open with what was typed.
 class FrmMail : public QWidget {
     Q_OBJECT
 public:

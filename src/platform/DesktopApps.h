@@ -19,4 +19,11 @@ QString defaultApplication(const QString& mimeType);
 // without any field code takes no address at all.
 bool launch(const QString& desktopEntry, const QStringList& addresses);
 
+// Starts a program (a path, or a name looked up in PATH) with arguments, in a session of its
+// own and with no input, and watches it for up to `waitMs` milliseconds, the pending events
+// other than the user's being handled meanwhile. True when it ended with the status 0 in that
+// time or still runs (a browser stays open; its end is collected aside); false when it cannot
+// be started (missing, not executable, arguments too long) or ended with another status.
+bool startWatched(const QString& program, const QStringList& arguments, int waitMs);
+
 }

@@ -48,11 +48,13 @@ public:
     virtual int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons, int defaultButton = 1) = 0;
 
-    // Opens a URL (web page or mailto:) with the desktop's default handler.
+    // Opens a URL (web page or mailto:) with the desktop's default handler. False when no
+    // handler could be started, or when the fallback command ends at once with a failure.
     virtual bool openUrl(const QString& url) = 0;
     // Starts a program with arguments, detached. The program may be a desktop entry (a path
     // ending in ".desktop", as findExecutable gives): it is started by its Exec line, the
-    // arguments being the addresses it opens. False when it cannot be started.
+    // arguments being the addresses it opens. False when it cannot be started, or when a
+    // program (not an entry) ends at once with a failure status.
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // The program associated with a file (by its type): the desktop entry of the type's
     // default application, or a program's path; empty when none is found.

@@ -9,7 +9,6 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,7 +19,6 @@
 #include <QMimeDatabase>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -126,16 +124,51 @@ int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& 
     return buttons == Buttons::YesNo ? No : (buttons == Buttons::Ok ? Ok : Cancel);
 }
 
+namespace {
+// How long a program started without a desktop entry is watched for a failure: the
+// fallback commands that find no handler end within it with a status that says so.
+constexpr int kAttenteLancement = 3000;
+
+// The commands that open a web page or a file, in the order they are tried, when the desktop
+// names no application; for any other address, xdg-open only.
+QString commandeDeSecours(bool web)
+{
+    static const char* const web_[] = {"x-www-browser", "sensible-browser", "xdg-open"};
+    static const char* const autre[] = {"xdg-open"};
+    const auto essaie = [](const auto& noms) {
+        for (const char* name : noms) {
+            const QString p = QStandardPaths::findExecutable(QString::fromLatin1(name));
+            if (!p.isEmpty())
+                return p;
+        }
+        return QString();
+    };
+    return web ? essaie(web_) : essaie(autre);
+}
+}
+
 bool QtPlatform::openUrl(const QString& url)
 {
-    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+    // The application the desktop names for the address's scheme, else a fallback command;
+    // either way the answer says whether it could be started.
+    const QUrl adresse(url, QUrl::TolerantMode);
+    const QString scheme = adresse.scheme().toLower();
+    const QString encodee = QString::fromLatin1(adresse.toEncoded());
+    if (scheme.isEmpty())
+        return false;
+    const QString application = desktopapps::defaultApplication(QStringLiteral("x-scheme-handler/") + scheme);
+    if (!application.isEmpty())
+        return desktopapps::launch(application, {encodee});
+    const QString commande =
+        commandeDeSecours(scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    return !commande.isEmpty() && desktopapps::startWatched(commande, {encodee}, kAttenteLancement);
 }
 
 bool QtPlatform::startProgram(const QString& program, const QStringList& arguments)
 {
     if (program.endsWith(QLatin1String(".desktop")))
         return desktopapps::launch(program, arguments);
-    return QProcess::startDetached(program, arguments);
+    return desktopapps::startWatched(program, arguments, kAttenteLancement);
 }
 
 QString QtPlatform::findExecutable(const QString& file)
@@ -146,14 +179,7 @@ QString QtPlatform::findExecutable(const QString& file)
     const QString application = desktopapps::defaultApplication(mime);
     if (!application.isEmpty())
         return application;
-    if (mime == QLatin1String("text/html")) {
-        for (const char* name : {"x-www-browser", "sensible-browser", "xdg-open"}) {
-            const QString p = QStandardPaths::findExecutable(QString::fromLatin1(name));
-            if (!p.isEmpty())
-                return p;
-        }
-    }
-    return {};
+    return mime == QLatin1String("text/html") ? commandeDeSecours(true) : QString();
 }
 
 void QtPlatform::clearClipboard()

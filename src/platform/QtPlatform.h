@@ -18,9 +18,9 @@ bool installQtFrenchTexts(QCoreApplication& app, const QString& folder = {});
 // manager's frame) in place of Qt's, and names the desktop entry that carries the same icon.
 void installProgramIcon();
 
-// The platform over Qt: a settings file in the user's XDG config folder, QMessageBox,
-// QDesktopServices, GIO for the desktop's applications, QClipboard, a lock file for the single
-// instance, QWindow's system move.
+// The platform over Qt: a settings file in the user's XDG config folder, QMessageBox, GIO for
+// the desktop's applications (fallback commands watched for their exit status), QClipboard,
+// a lock file for the single instance, QWindow's system move.
 class QtPlatform : public Platform {
 public:
     QtPlatform();

@@ -3,6 +3,7 @@
 // handed to the mail client, and the closing timers.
 #include "about/Frm20About.h"
 #include "about/FrmMail.h"
+#include "about/UrlMail.h"
 #include "app/MDI.h"
 #include "common/Colors.h"
 #include "platform/FakePlatform.h"
@@ -100,6 +101,50 @@ private slots:
         f->TimEnd->stop();
         f->TimEnd_Timer();
         QTRY_VERIFY(f.isNull());
+    }
+
+    // A message too long for a mailto: URL is refused before the launch; a mail client that
+    // cannot be started is reported. Either way the form stays open with what was typed.
+    void mailNotSent_data()
+    {
+        QTest::addColumn<int>("extra");       // characters of text beyond the longest URL
+        QTest::addColumn<bool>("launched");   // what the platform answers
+        QTest::addColumn<QString>("message"); // empty: sent
+        const QString tropLong = QStringLiteral("Le message est trop long pour être transmis au programme de "
+                                                "messagerie.\r\nRaccourcissez le texte du message.");
+        const QString nonLance =
+            QStringLiteral("Le programme de messagerie n'a pas pu être lancé.\r\nLe message n'a pas été envoyé.");
+        QTest::newRow("longest message") << 0 << true << QString();
+        QTest::newRow("one character more") << 1 << true << tropLong;
+        QTest::newRow("mail client not started") << -100 << false << nonLance;
+    }
+    void mailNotSent()
+    {
+        QFETCH(int, extra);
+        QFETCH(bool, launched);
+        QFETCH(QString, message);
+        platform_.openUrlResult = launched;
+        QPointer<FrmMail> f = mail();
+        const QString corpsVide = QStringLiteral("Nom: Dupont\r\nPrenom: Jean\r\n\r\n");
+        const qsizetype base = urlMail(f->TxtAdresse->text(), f->TxtObj->text(), corpsVide, {}, {}).size();
+        const QString texte(kLongueurMaxUrlMail - base + extra, u'a');
+        fill(f, QStringLiteral("Dupont"), QStringLiteral("Jean"), texte);
+        f->CmdMail->click();
+        if (message.isEmpty()) {
+            QVERIFY(platform_.messages.isEmpty());
+            QCOMPARE(platform_.openedUrls.last().size(), kLongueurMaxUrlMail);
+            QVERIFY(f->TimEnd->isActive());
+            return;
+        }
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, message);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Exclamation);
+        QCOMPARE(platform_.openedUrls.size(), launched ? 0 : 1);
+        QVERIFY(!f->TimEnd->isActive());
+        QTest::qWait(50);
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->TxtRem->toPlainText(), texte);
+        QCOMPARE(f->TxtNom->text(), QStringLiteral("Dupont"));
     }
 
     void ampersandStaysInTheSubject()

@@ -14,6 +14,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kData = QStringLiteral(LEXIPARC_TEST_DATA "/dictionary/");
@@ -154,6 +157,125 @@ private slots:
         QCOMPARE(openFiles(), before);
     }
 
+    // A line longer than the bound, read before the result is known, makes the file damaged,
+    // whatever the size of the blocks read; lines after the result are not read.
+    void lineBound_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<QString>("value");
+        const qsizetype b = kLongueurMaxLigne;
+        const auto ligne = [](qsizetype n) { return QByteArray(n - 1, 'x') + "\r\n"; };  // n bytes, CR included
+        QTest::newRow("at the bound") << "[Cont]\r\n" + ligne(b) + "2 = deux\r\n" << "2" << false << "= deux";
+        QTest::newRow("one byte over") << "[Cont]\r\n" + ligne(b + 1) + "2 = deux\r\n" << "2" << true << "";
+        QTest::newRow("over, before the header") << ligne(b + 1) + "[Cont]\r\n2 = deux\r\n" << "2" << true << "";
+        QTest::newRow("over, the key's own line") << "[Cont]\r\n2 = " + QByteArray(b, 'x') + "\r\n" << "2" << true
+                                                  << "";
+        QTest::newRow("over, after the key's line") << "[Cont]\r\n2 = deux\r\n" + ligne(b + 1) << "2" << false
+                                                    << "= deux";
+        QTest::newRow("over, after the section")
+            << "[Cont]\r\n1 = un\r\n[Autre]\r\n" + ligne(b + 1) << "2" << false << "";
+        QTest::newRow("over, last line without LF") << "[Cont]\r\n1 = un\r\n" + QByteArray(b + 1, 'x') << "2"
+                                                    << true << "";
+        QTest::newRow("over, letter key") << "[Cont]\r\n" + ligne(b + 1) + "b = deux\r\n" << "b" << true << "";
+    }
+    void lineBound()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, key);
+        QFETCH(bool, damaged);
+        QFETCH(QString, value);
+        const QString path = write(file);
+        const QString section = QStringLiteral("Cont");
+        const auto check = [&](const std::function<QString()>& read) {
+            try {
+                QCOMPARE(read(), value);
+                QVERIFY(!damaged);
+            } catch (const FichierEndommage&) {
+                QVERIFY(damaged);
+            }
+        };
+        check([&] { return valeurIni(file, section, key); });
+        check([&] { return GetIni(path, section, key); });
+        for (const qsizetype block : {qsizetype(1), qsizetype(7), kLongueurMaxLigne, kLongueurMaxLigne + 1})
+            check([&] { return GetIni(path, section, key, block); });
+    }
+
+    // The definitions file in every state, and what the lookup of a word of the list (CHAT)
+    // and the Scrabble check of an absent word (CHIEN) make of it.
+    void fileStates_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("error");     // raised by the reader (62: damaged), 0 when none
+        QTest::addColumn<QString>("value"); // what the reader gives for CHAT's key
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("absentToo"); // the Scrabble check of CHIEN shows the message too
+        const QString introuvable = QStringLiteral("Erreur %1\r\nLe fichier des définitions des mots est introuvable.");
+        const QString endommage = messageFichierEndommage(QStringLiteral("\r\n"));
+        QTest::newRow("sound") << "sound" << 0 << QStringLiteral("= £n§Petit félin domestique.") << "" << false;
+        QTest::newRow("missing") << "missing" << 53 << "" << introuvable.arg(53) << true;
+        QTest::newRow("folder") << "folder" << 75 << "" << introuvable.arg(75) << true;
+        QTest::newRow("unreadable") << "unreadable" << 70 << "" << introuvable.arg(70) << true;
+        QTest::newRow("named pipe") << "fifo" << 75 << "" << introuvable.arg(75) << true;
+        QTest::newRow("link to /dev/zero") << "zero" << 75 << "" << introuvable.arg(75) << true;
+        QTest::newRow("no line ends") << "noeol" << 62 << "" << endommage << true;
+        QTest::newRow("cut short") << "cut" << 0 << "" << endommage << false;
+    }
+    void fileStates()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, error);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+        QFETCH(bool, absentToo);
+        QFile source(kData + QStringLiteral("definitions.ret"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray sound = source.readAll();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("definitions.ret"));
+        const auto ecrit = [&](const QByteArray& bytes) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        };
+        if (state == QLatin1String("sound")) {
+            ecrit(sound);
+        } else if (state == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (state == QLatin1String("unreadable")) {
+            if (geteuid() == 0)
+                QSKIP("the superuser reads every file");
+            ecrit(sound);
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        } else if (state == QLatin1String("fifo")) {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (state == QLatin1String("zero")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (state == QLatin1String("noeol")) {
+            ecrit(QByteArray(1 << 20, 'a'));
+        } else if (state == QLatin1String("cut")) {
+            ecrit(sound.left(sound.indexOf("4 = ")));
+        }
+
+        const int before = openFiles();
+        try {
+            QCOMPARE(GetIni(path, kSectionDefinitions, QStringLiteral("4")), value);
+            QCOMPARE(error, 0);
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.number(), error);
+            QCOMPARE(dynamic_cast<const FichierEndommage*>(&e) != nullptr, error == 62);
+        }
+        const ResultatDico r = lookup(QStringLiteral("CHAT"), VarianteRecherche::Dictionnaire, path);
+        QVERIFY(!r.echec);
+        QCOMPARE(messageLecture(r, QStringLiteral("\r\n")), message);
+        QCOMPARE(r.definition, message.isEmpty() ? QStringLiteral("Petit félin domestique.") : TexteDico::DefinitionIllisible);
+        QCOMPARE(r.score, qint16(9));
+        const ResultatDico absent = lookup(QStringLiteral("CHIEN"), VarianteRecherche::Scrabble, path);
+        QVERIFY(absent.echec);
+        QCOMPARE(messageLecture(absent, QStringLiteral("\r\n")), absentToo ? message : QString());
+        QCOMPARE(openFiles(), before);
+    }
+
     // ---- tables ----
     void natures_data()
     {
@@ -271,12 +393,29 @@ private slots:
                            "LblPts: 22", "Lbl(1): points au scrabble."};
         const QString absent = QStringLiteral("LblDef4: Ce mot n'existe pas dans le dictionnaire.");
         QTest::newRow("absent word") << "CHIEN" << QStringList{absent};
-        QTest::newRow("cross-reference to an absent word") << "CHIENS" << QStringList{absent, "LblDef2: nom"};
-        QTest::newRow("cross-reference without a point") << "CHOUX" << QStringList{absent, "LblDef2: nom"};
-        QTest::newRow("no line for the word") << "OKAPI" << QStringList{absent};
-        QTest::newRow("value without section sign") << "ZEBU" << QStringList{absent};
-        QTest::newRow("value without pound sign") << "ZOO" << QStringList{absent};
         QTest::newRow("pasted text with a blank") << "CH AT" << QStringList{absent};
+        // A word of the list is never said absent because of the file.
+        const QString damaged =
+            QStringLiteral("Message: Le fichier des définitions des mots est endommagé.\nLes définitions ne peuvent pas être lues.");
+        QTest::newRow("cross-reference to an absent word")
+            << "CHIENS"
+            << QStringList{damaged, "LblDef1: CHIENS", "LblDef2: nom", "LblDef3: Voir CHIEN.",
+                           "Lbl(2): Le mot ''CHIENS'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
+                           "LblPts: 11", "Lbl(1): points au scrabble."};
+        QTest::newRow("cross-reference without a point")
+            << "CHOUX"
+            << QStringList{damaged, "LblDef1: CHOUX", "LblDef2: nom", "LblDef3: Voir CHOU petit chou",
+                           "Lbl(2): Le mot ''CHOUX'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
+                           "LblPts: 19", "Lbl(1): points au scrabble."};
+        const auto sansFiche = [&](const char* score) {
+            return QStringList{damaged, "LblDef1: Ce mot existe dans le dictionnaire.",
+                               QStringLiteral("LblDef3: La définition de ce mot n'a pas pu être lue."),
+                               "Lbl(0): Ce mot rapporte", QStringLiteral("LblPts: ") + score,
+                               "Lbl(1): points au scrabble."};
+        };
+        QTest::newRow("no line for the word") << "OKAPI" << sansFiche("16");
+        QTest::newRow("value without section sign") << "ZEBU" << sansFiche("15");
+        QTest::newRow("value without pound sign") << "ZOO" << sansFiche("12");
     }
     void lookup()
     {
@@ -285,6 +424,7 @@ private slots:
         const ResultatDico r = lookup(word);
         QCOMPARE(lignesAffichageDico(r, QStringLiteral("\r\n")), shown);
         QCOMPARE(r.codeErreur, 0);
+        QCOMPARE(r.echec, shown.last().startsWith(QLatin1String("LblDef4")));
     }
 
     void lookupFlags()
@@ -297,17 +437,19 @@ private slots:
         r = lookup(QStringLiteral("ELEVES"));
         QVERIFY(r.copie && r.nonAdmis);
         QCOMPARE(r.nature, QStringLiteral("adjectif, nom"));
-        // The validity step is done before the missing section sign is found.
+        // A record that does not split says nothing of the word's validity.
         r = lookup(QStringLiteral("ZEBU"));
-        QVERIFY(r.echec);
-        QCOMPARE(r.validite, QStringLiteral("Le mot ''ZEBU'' est valide au scrabble."));
+        QVERIFY(!r.echec && !r.copie && !r.nonAdmis);
+        QCOMPARE(r.fichier, LectureFichier::Endommagee);
+        QVERIFY(r.validite.isEmpty());
     }
 
     void missingFile()
     {
         const QString missing = dir_.filePath(QStringLiteral("absent.ret"));
         ResultatDico r = lookup(QStringLiteral("CHAT"), VarianteRecherche::Dictionnaire, missing);
-        QVERIFY(r.echec);
+        QVERIFY(!r.echec);
+        QCOMPARE(r.fichier, LectureFichier::Impossible);
         QCOMPARE(r.codeErreur, 53);
         QCOMPARE(lignesAffichageDico(r, QStringLiteral("\r\n")).first(),
                  QStringLiteral("Message: Erreur 53\nLe fichier des définitions des mots est introuvable."));
@@ -341,7 +483,9 @@ private slots:
         QCOMPARE(r.definition, QStringLiteral("Pas de définition pour ce mot."));
         r = lookup(QStringLiteral("CHATS"), v);
         QCOMPARE(r.definition, QStringLiteral("Voir CHAT.\r\nPetit félin domestique."));
-        QVERIFY(lookup(QStringLiteral("ZEBU"), v).echec);
+        r = lookup(QStringLiteral("ZEBU"), v);
+        QVERIFY(!r.echec && r.scoreAffiche && r.validite.isEmpty());
+        QCOMPARE(r.definition, QStringLiteral("La définition de ce mot n'a pas pu être lue."));
     }
 
     void texts()
@@ -389,6 +533,12 @@ private slots:
             }
         }
         QVERIFY(crossReferences > 0);
+        // The reader's bound on a line stays far above the longest line of the file.
+        f.seek(0);
+        qsizetype longest = 0;
+        while (!f.atEnd())
+            longest = std::max(longest, f.readLine().chopped(1).size());
+        QVERIFY2(longest * 4 <= kLongueurMaxLigne, qPrintable(QString::number(longest)));
         // The reader on keys all along the file, and the lookup on the first and the last word.
         for (qsizetype i = 1; i < lines.size(); i += 4999)
             QCOMPARE(GetIni(path, kSectionDefinitions, QString::number(i)),

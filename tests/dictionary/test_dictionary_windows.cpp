@@ -330,8 +330,50 @@ private slots:
                  QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
         QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
         QCOMPARE(module_.MsgTexte, platform_->messages[0].text);
-        QVERIFY(w->LblDef4->isVisible() && w->LblDef1->isHidden());
+        // A word of the list still exists: no definition, no validity, no copy, its score.
+        QVERIFY(w->LblDef4->isHidden() && w->LblDef1->isVisible());
+        QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
+        QCOMPARE(w->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
+        QVERIFY(w->LblDef2->text().isEmpty() && w->Lbl[2]->text().isEmpty() && !w->CmdCop->isEnabled());
+        QVERIFY(w->LblPts->isVisible());
+        QCOMPARE(w->LblPts->text(), QStringLiteral("9"));
         QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QVERIFY(w->isEnabled());
+    }
+
+    // A file that lacks the line of a word of the list is damaged: said so, the word exists.
+    void dicoDamagedFile()
+    {
+        QTemporaryDir dir;
+        QFile source(kData + QStringLiteral("definitions.ret"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray all = source.readAll();
+        const QString damaged = dir.filePath(QStringLiteral("def.ret"));
+        QFile cut(damaged);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(all.left(all.indexOf("4 = ")));
+        cut.close();
+        auto w = open<Frm10Dico>();
+        search(*w, QStringLiteral("CHAT"));
+        QCOMPARE(w->Lbl[2]->text(), QStringLiteral("Le mot ''CHAT'' est valide au scrabble."));
+        // The file is damaged between two searches of the same word: nothing of the first stays.
+        module_.FichierDef = damaged;
+        search(*w, QStringLiteral("CHAT"));
+        QVERIFY(w->Lbl[2]->text().isEmpty());
+        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_->messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
+                                                             "Les définitions ne peuvent pas être lues."));
+        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
+        QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
+        search(*w, QStringLiteral("BOF"));  // a line before the cut
+        QCOMPARE(platform_->messages.size(), 1);
+
+        auto s = open<Frm15Scrabble>();
+        search(*s, QStringLiteral("CHAT"));
+        QCOMPARE(platform_->messages.size(), 2);
+        QCOMPARE(s->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
+        QVERIFY(s->LblDef4->isHidden() && s->LblPts->isVisible() && s->ImfInfo->isHidden());
     }
 
     void dicoCopy()
@@ -592,6 +634,11 @@ private slots:
         QVERIFY(w->LblDef4->isVisible() && w->LblPts->isHidden());
         QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
         QVERIFY(w->isEnabled());
+        // A word of the list is not said absent.
+        search(*w, QStringLiteral("CHAT"));
+        QCOMPARE(platform_->messages.size(), 2);
+        QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
+        QCOMPARE(w->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
     }
 };
 

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -46,15 +48,19 @@ QString sansBlancs(const QString& s)
 // the section opens after the first line whose trimmed text begins with "[" & section & "]"
 // in upper case; in it, the first line whose trimmed text begins with the key in lower case,
 // followed by blanks and "=", gives its text from the first "=" on, trimmed; a line whose
-// trimmed text begins with "[" ends the section.
-QString lectureLigneALigne(const QByteArray& contenu, const QString& section, const QString& cle)
+// trimmed text begins with "[" ends the section. A line of more than kLongueurMaxLigne bytes
+// (its CR included) read on the way makes the file damaged: no value.
+std::optional<QString> lectureLigneALigne(const QByteArray& contenu, const QString& section, const QString& cle)
 {
-    QStringList lignes = fromWindows1252(contenu).split(u'\n');
+    QList<QByteArray> lignes = contenu.split('\n');
     if (contenu.isEmpty() || contenu.endsWith('\n'))
         lignes.removeLast();  // no line after the last LF
     const QString entete = u'[' + section + u']';
     bool dedans = false;
-    for (QString ligne : lignes) {
+    for (const QByteArray& octets : lignes) {
+        if (octets.size() > kLongueurMaxLigne)
+            return std::nullopt;
+        QString ligne = fromWindows1252(octets);
         if (ligne.endsWith(u'\r'))
             ligne.chop(1);
         const QString nette = sansBlancs(ligne);
@@ -65,9 +71,9 @@ QString lectureLigneALigne(const QByteArray& contenu, const QString& section, co
         if (commencePar(nette, cle, false) && sansBlancs(nette.mid(cle.size())).startsWith(u'='))
             return sansBlancs(ligne.mid(ligne.indexOf(u'=')));
         if (nette.startsWith(u'['))
-            return {};
+            return QString();
     }
-    return {};
+    return QString();
 }
 }
 
@@ -95,13 +101,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     f.write(content);
     f.close();
-    const QString attendu = lectureLigneALigne(content, section, key);
-    try {
-        if (GetIni(path, section, key, block) != attendu || GetIni(path, section, key) != attendu ||
-            valeurIni(content, section, key) != attendu)
-            __builtin_trap();
-    } catch (const RuntimeError&) {
-        __builtin_trap();  // the file was just written: it opens
-    }
+    const std::optional<QString> attendu = lectureLigneALigne(content, section, key);
+    const auto verifie = [&](const std::function<QString()>& lecture) {
+        try {
+            const QString lu = lecture();
+            if (!attendu || lu != *attendu)
+                __builtin_trap();
+        } catch (const FichierEndommage&) {
+            if (attendu)
+                __builtin_trap();
+        } catch (const RuntimeError&) {
+            __builtin_trap();  // the file was just written: it opens
+        }
+    };
+    verifie([&] { return GetIni(path, section, key, block); });
+    verifie([&] { return GetIni(path, section, key); });
+    verifie([&] { return valeurIni(content, section, key); });
     return 0;
 }

@@ -105,6 +105,63 @@ private slots:
             QVERIFY(!QFile::exists(QFileInfo(script).absolutePath() + QStringLiteral("/argv")));
     }
 
+    // A program started without a desktop entry answers by its exit status, when it ends
+    // within the wait; one still running then is taken as started.
+    void startWatched_data()
+    {
+        QTest::addColumn<QByteArray>("body");  // of the script; empty: no such program
+        QTest::addColumn<int>("argumentSize");
+        QTest::addColumn<int>("waitMs");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("ends with 0") << QByteArray("exit 0") << 10 << 60000 << true;
+        QTest::newRow("ends with 3") << QByteArray("exit 3") << 10 << 60000 << false;
+        QTest::newRow("killed") << QByteArray("kill -9 $$") << 10 << 60000 << false;
+        QTest::newRow("still running") << QByteArray("sleep 2") << 10 << 100 << true;
+        QTest::newRow("missing program") << QByteArray() << 10 << 60000 << false;
+        QTest::newRow("argument too long for the system") << QByteArray("exit 0") << 200000 << 60000 << false;
+    }
+    void startWatched()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, argumentSize);
+        QFETCH(int, waitMs);
+        QFETCH(bool, started);
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("programme"));
+        if (!body.isEmpty()) {
+            ecrit(script, "#!/bin/sh\n" + body + "\n");
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        QCOMPARE(desktopapps::startWatched(script, {QString(argumentSize, u'a')}, waitMs), started);
+    }
+
+    // Addresses: the desktop's handler of the scheme, else xdg-open, which fails when it finds
+    // no handler; a program given by the map button is watched the same way.
+    void openUrlAndFallback()
+    {
+        QtPlatform platform;
+        const QString mail = QStringLiteral("mailto:contact@lexiparc.fr?Subject=Essai&Body=Un%0D%0ADeux");
+        QVERIFY(platform.openUrl(mail));
+        QTRY_COMPARE(argumentsRecus(gDossierUtilisateur->filePath(QStringLiteral("courrier/un dossier/enregistre.sh"))),
+                     (QStringList{"--compose", mail}));
+
+        QTemporaryDir bin;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const QString adresse = QStringLiteral("x-lexiparc-essai://page");
+        QVERIFY(!platform.openUrl(adresse));  // no handler and no fallback
+        const QString secours = bin.filePath(QStringLiteral("xdg-open"));
+        ecrit(secours, "#!/bin/sh\nexit 3\n");
+        QFile::setPermissions(secours, QFile::ReadOwner | QFile::ExeOwner);
+        const bool echec = platform.openUrl(adresse);
+        const bool programme = platform.startProgram(secours, {adresse});
+        ecrit(secours, "#!/bin/sh\nexit 0\n");
+        const bool succes = platform.openUrl(adresse);
+        qputenv("PATH", path);
+        QVERIFY(!echec && !programme);
+        QVERIFY(succes);
+    }
+
     void unreadableEntry()
     {
         QTemporaryDir dir;
@@ -144,7 +201,8 @@ int main(int argc, char** argv)
     QTemporaryDir racine;
     gDossierUtilisateur = &racine;
     ecrit(racine.filePath(QStringLiteral("config/mimeapps.list")),
-          "[Default Applications]\ntext/html=lexiparc-essai.desktop\n");
+          "[Default Applications]\ntext/html=lexiparc-essai.desktop\n"
+          "x-scheme-handler/mailto=lexiparc-courrier.desktop\n");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(racine.filePath(QStringLiteral("config"))));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(racine.filePath(QStringLiteral("config-system"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(racine.filePath(QStringLiteral("data"))));
@@ -153,6 +211,10 @@ int main(int argc, char** argv)
     const QString script = ecritEnregistreur(racine.path());
     ecritEntree(racine.filePath(QStringLiteral("data/applications/lexiparc-essai.desktop")),
                 u'"' + script + QStringLiteral("\" --new-tab %u"));
+    const QString courrier = ecritEnregistreur(racine.filePath(QStringLiteral("courrier")));
+    ecrit(racine.filePath(QStringLiteral("data/applications/lexiparc-courrier.desktop")),
+          "[Desktop Entry]\nType=Application\nName=Courrier d'essai\nMimeType=x-scheme-handler/mailto;\nExec=\"" +
+              courrier.toUtf8() + "\" --compose %u\n");
     QApplication app(argc, argv);
     TestDesktopApps t;
     return QTest::qExec(&t, argc, argv);

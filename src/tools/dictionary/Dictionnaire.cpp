@@ -50,7 +50,11 @@ constexpr Nature kNatures[] = {
 //                                A  B  C  D  E  F  G  H  I  J  K   L  M  N  O  P  Q  R  S  T  U  V  W   X   Y   Z
 constexpr int kPoints[26] = {1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2, 1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10};
 
-struct Echec {
+// The lookup ends on the not-found display.
+struct Echec {};
+// The definitions file could not be read (code) or is damaged (code 0).
+struct EchecFichier {
+    LectureFichier lecture;
     int code;
 };
 }
@@ -110,6 +114,12 @@ QString messageFichierIntrouvable(int code, const QString& sautLigne)
            QStringLiteral("Le fichier des définitions des mots est introuvable.");
 }
 
+QString messageFichierEndommage(const QString& sautLigne)
+{
+    return QStringLiteral("Le fichier des définitions des mots est endommagé.") + sautLigne +
+           QStringLiteral("Les définitions ne peuvent pas être lues.");
+}
+
 QString messageNonAdmis(const QString& motSaisi, const QString& sautLigne)
 {
     const QString& s = sautLigne;
@@ -127,14 +137,37 @@ QString texteCopie(const QString& mot, const QString& nature, const QString& def
 }
 
 namespace {
-// The record of a word by its 0-based index in the list; -1 asks for the key "0".
+// The record of a word by its 0-based index in the list; -1 asks for the key "0". A word of
+// the list has a line that splits: its absence is damage.
 QString lireValeur(const RequeteRecherche& q, qsizetype index)
 {
+    QString valeur;
     try {
-        return GetIni(q.fichierDef, kSectionDefinitions, QString::number(index + 1));
+        valeur = GetIni(q.fichierDef, kSectionDefinitions, QString::number(index + 1));
+    } catch (const FichierEndommage&) {
+        throw EchecFichier{LectureFichier::Endommagee, 0};
     } catch (const RuntimeError& e) {
-        throw Echec{e.number()};
+        throw EchecFichier{LectureFichier::Impossible, e.number()};
     }
+    if (index >= 0 && valeur.isEmpty())
+        throw EchecFichier{LectureFichier::Endommagee, 0};
+    return valeur;
+}
+
+// The text a cross-reference adds to the definition (line break included).
+QString suiteRenvoi(const RequeteRecherche& q, const QString& definition)
+{
+    const qsizetype point = definition.indexOf(u'.');
+    const qsizetype garde = definition.size() - 6;
+    if (point < 0 || garde < 0)
+        throw EchecFichier{LectureFichier::Endommagee, 0};
+    const QString cible = definition.left(point).right(garde);
+    const qsizetype indexCible = q.dico.indexOf(cible);
+    if (indexCible < 0)
+        throw EchecFichier{LectureFichier::Endommagee, 0};
+    const QString valeurCible = lireValeur(q, indexCible);
+    const qsizetype p = valeurCible.indexOf(u'§');
+    return q.sautLigne + (p < 0 ? valeurCible : valeurCible.mid(p + 1));
 }
 
 void remplit(const RequeteRecherche& q, ResultatDico& r)
@@ -143,9 +176,29 @@ void remplit(const RequeteRecherche& q, ResultatDico& r)
     r.mot = majuscules(q.saisie);
     const qsizetype index = q.dico.indexOf(r.mot);
     if (index < 0 && dico)
-        throw Echec{0};
-    // The Scrabble check reads the file for an absent word too, with the key "0".
-    const QString valeur = lireValeur(q, index);
+        throw Echec{};
+    // A word of the list whose record cannot be read exists all the same; the file says no more.
+    const auto sansFiche = [&](LectureFichier lecture, int code) {
+        r.fichier = lecture;
+        r.codeErreur = code;
+        if (dico)
+            r.entete = TexteDico::Existe;
+        r.definition = TexteDico::DefinitionIllisible;
+        r.definitionEcrite = true;
+    };
+    QString valeur;
+    try {
+        // The Scrabble check reads the file for an absent word too, with the key "0".
+        valeur = lireValeur(q, index);
+    } catch (const EchecFichier& e) {
+        if (index >= 0)
+            return sansFiche(e.lecture, e.code);
+        r.fichier = e.lecture;
+        r.codeErreur = e.code;
+        throw Echec{};
+    }
+    if (index < 0)
+        throw Echec{};  // whatever a line of the key "0" may say
 
     if (valeur == TexteDico::ValeurExiste) {
         if (dico)
@@ -154,20 +207,16 @@ void remplit(const RequeteRecherche& q, ResultatDico& r)
         r.definitionEcrite = true;
         return;
     }
+    const qsizetype livre = valeur.indexOf(u'£');
+    const qsizetype paragraphe = valeur.indexOf(u'§');
+    if (livre < 0 || paragraphe < 0)
+        return sansFiche(LectureFichier::Endommagee, 0);  // a record that does not split
     if (dico)
         r.entete = q.dico.at(index);
-
-    const qsizetype livre = valeur.indexOf(u'£');
-    if (livre < 0)
-        throw Echec{0};
     if (valeur.left(livre).mid(2) == QLatin1String("NOT"))
         r.nonAdmis = true;
     else
         r.validite = phraseValide(r.mot);
-
-    const qsizetype paragraphe = valeur.indexOf(u'§');
-    if (paragraphe < 0)
-        throw Echec{0};
     if (dico) {
         const QString avant = valeur.left(paragraphe).mid(2);
         r.nature = AbreviationsNature(avant.mid(avant.indexOf(u'£') + 1));
@@ -175,17 +224,13 @@ void remplit(const RequeteRecherche& q, ResultatDico& r)
 
     QString definition = valeur.mid(paragraphe + 1);
     if (definition.contains(QLatin1String("Voir ")) && definition.size() < 22) {
-        const qsizetype point = definition.indexOf(u'.');
-        const qsizetype garde = definition.size() - 6;
-        if (point < 0 || garde < 0)
-            throw Echec{0};
-        const QString cible = definition.left(point).right(garde);
-        const qsizetype indexCible = q.dico.indexOf(cible);
-        if (indexCible < 0)
-            throw Echec{0};
-        const QString valeurCible = lireValeur(q, indexCible);
-        const qsizetype p = valeurCible.indexOf(u'§');
-        definition += q.sautLigne + (p < 0 ? valeurCible : valeurCible.mid(p + 1));
+        // A cross-reference that cannot be followed leaves the definition as written.
+        try {
+            definition += suiteRenvoi(q, definition);
+        } catch (const EchecFichier& e) {
+            r.fichier = e.lecture;
+            r.codeErreur = e.code;
+        }
     }
     r.copie = dico;
     if (definition.isEmpty()) {
@@ -203,14 +248,23 @@ ResultatDico ChercheDefinition(const RequeteRecherche& q)
     ResultatDico r;
     try {
         remplit(q, r);
-    } catch (const Echec& e) {
+    } catch (const Echec&) {
         r.echec = true;
-        r.codeErreur = e.code;
         return r;
     }
     r.score = ScoreScrabble(r.mot);
     r.scoreAffiche = q.variante == VarianteRecherche::Dictionnaire || !r.nonAdmis;
     return r;
+}
+
+QString messageLecture(const ResultatDico& r, const QString& sautLigne)
+{
+    switch (r.fichier) {
+    case LectureFichier::Lue: return {};
+    case LectureFichier::Impossible: return messageFichierIntrouvable(r.codeErreur, sautLigne);
+    case LectureFichier::Endommagee: return messageFichierEndommage(sautLigne);
+    }
+    return {};
 }
 
 QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
@@ -220,8 +274,7 @@ QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
         if (!texte.isEmpty())
             lignes << QString::fromLatin1(label) + QStringLiteral(": ") + QString(texte).replace(sautLigne, QStringLiteral("\n"));
     };
-    if (r.echec && r.codeErreur == 53)
-        ajoute("Message", messageFichierIntrouvable(r.codeErreur, sautLigne));
+    ajoute("Message", messageLecture(r, sautLigne));
     if (r.echec)
         ajoute("LblDef4", TexteDico::Inexistant);
     else

@@ -26,6 +26,8 @@ inline const QString Copie2 = QStringLiteral("dans le presse-papier.");
 inline const QString CopieFaite = QStringLiteral("Le mot et sa définition ont été copiés dans le presse-papier.");
 // The last line of a copied definition.
 inline const QString Source = QStringLiteral("Extrait du dictionnaire du programme Lexiparc.");
+// The definition shown for a word of the list whose record cannot be read.
+inline const QString DefinitionIllisible = QStringLiteral("La définition de ce mot n'a pas pu être lue.");
 // The record of a word that is only known to exist.
 inline const QString ValeurExiste = QStringLiteral("= x§EXISTE");
 }
@@ -49,6 +51,8 @@ QString phraseValide(const QString& motMajuscules);
 QString messageSansDefinition(int longMaxDef);
 // "Erreur " & code & line break & "Le fichier des définitions des mots est introuvable."
 QString messageFichierIntrouvable(int code, const QString& sautLigne);
+// "Le fichier des définitions des mots est endommagé." & line break & what it means.
+QString messageFichierEndommage(const QString& sautLigne);
 // The explanation behind the information image, for the word as typed.
 QString messageNonAdmis(const QString& motSaisi, const QString& sautLigne);
 // The copied text: word, part of speech in parentheses, definition, then the source line.
@@ -59,11 +63,21 @@ enum class VarianteRecherche {
     Scrabble,      // the Scrabble check: an absent word reads the file too; score only when admitted
 };
 
+// What became of the definitions file in a lookup.
+enum class LectureFichier {
+    Lue,        // read, or not needed
+    Impossible, // could not be opened or read: the missing-file message, with codeErreur
+    Endommagee, // a line too long, no line for a word of the list, a record that does not split
+};
+
 // What one lookup gives. The fields are written in the order of the lookup; a failure
-// leaves those already written as they are.
+// leaves those already written as they are. A word of the list is never shown absent
+// because of the file: when its record cannot be read it is shown as existing, without
+// validity, part of speech or definition, and `fichier` says why.
 struct ResultatDico {
     bool echec = false;        // the not-found display is shown
-    int codeErreur = 0;        // the run-time error of a failure, 0 when there was none
+    LectureFichier fichier = LectureFichier::Lue;
+    int codeErreur = 0;        // the run-time error when the file could not be read, else 0
     QString mot;               // the typed word in upper case
     QString entete;            // the heading: the stored word or the existence sentence (dictionary only)
     QString nature;            // the part of speech in full words, empty when not written
@@ -88,6 +102,9 @@ struct RequeteRecherche {
 // The lookup behind the search button: the word in the list, its record (following one
 // cross-reference), validity, part of speech, definition and score.
 ResultatDico ChercheDefinition(const RequeteRecherche& requete);
+
+// The message a lookup shows about the definitions file; empty when there is none.
+QString messageLecture(const ResultatDico& r, const QString& sautLigne);
 
 // What the dictionary window shows after a lookup has run out (blink ended), one
 // "Label: text" per label in the window's order, empty labels left out; a message box

@@ -147,12 +147,13 @@ ResultatDico FenetreRechercheMot::lanceRecherche(VarianteRecherche variante)
     return ChercheDefinition({ctx_.words.DicoWords, m.FichierDef, TxtCtrl->text(), m.LongMaxDef, m.SautLigne, variante});
 }
 
-void FenetreRechercheMot::signaleEchec(const ResultatDico& r)
+void FenetreRechercheMot::signaleFichier(const ResultatDico& r)
 {
-    if (r.codeErreur != 53)
-        return;
     Module& m = ctx_.module;
-    m.MsgTexte = messageFichierIntrouvable(r.codeErreur, m.SautLigne);
+    const QString texte = messageLecture(r, m.SautLigne);
+    if (texte.isEmpty())
+        return;
+    m.MsgTexte = texte;
     m.MsgReponse =
         ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information, Platform::Buttons::Ok);
 }

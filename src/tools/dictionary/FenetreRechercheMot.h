@@ -64,8 +64,8 @@ protected:
     void attenteCommune();
     // Runs the lookup with the window disabled; finRecherche ends the wait state.
     ResultatDico lanceRecherche(VarianteRecherche variante);
-    // The missing-file message of a failed lookup (other failures show none).
-    void signaleEchec(const ResultatDico& r);
+    // The message of a lookup that could not read the definitions file, if any.
+    void signaleFichier(const ResultatDico& r);
     void finRecherche();
 
     bool eventFilter(QObject* watched, QEvent* event) override;

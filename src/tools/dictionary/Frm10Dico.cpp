@@ -144,7 +144,7 @@ void Frm10Dico::TimCherche_Timer()
         LblValideODS->setText(TexteDico::NonAdmisDico);
         TimCligno->start(700);
         ImfInfo->show();
-    } else if (!r.validite.isEmpty()) {
+    } else {
         Lbl[2]->setText(r.validite);
     }
     if (!r.nature.isEmpty())
@@ -152,8 +152,8 @@ void Frm10Dico::TimCherche_Timer()
     setCopie(r.copie);
     if (r.definitionEcrite)
         LblDef3->setText(r.definition);
+    signaleFichier(r);
     if (r.echec) {
-        signaleEchec(r);
         LblDef1->hide();
         LblDef4->show();
     } else {

@@ -75,13 +75,13 @@ void Frm15Scrabble::TimCherche_Timer()
         MotNonAdmis = 1;
         TimCligno->start(700);
         ImfInfo->show();
-    } else if (!r.validite.isEmpty()) {
+    } else {
         Lbl[2]->setText(r.validite);
     }
     if (r.definitionEcrite)
         LblDef3->setText(r.definition);
+    signaleFichier(r);
     if (r.echec) {
-        signaleEchec(r);
         LblDef4->show();
     } else if (MotNonAdmis == 0) {
         LblPts->setText(QString::number(r.score));

@@ -5,11 +5,14 @@
 #include "common/TextHelpers.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -74,6 +77,8 @@ public:
             return false;
         const char* lf = static_cast<const char*>(std::memchr(pos_, '\n', size_t(fin_ - pos_)));
         ligne = {pos_, lf ? lf : fin_};
+        if (ligne.size() > kLongueurMaxLigne)
+            throw FichierEndommage();
         if (ligne.fin > ligne.debut && ligne.fin[-1] == '\r')
             --ligne.fin;
         pos_ = lf ? lf + 1 : fin_;
@@ -93,6 +98,27 @@ QString valeurDeLigne(Plage ligne)
     const char* egal = static_cast<const char*>(std::memchr(ligne.debut, '=', size_t(ligne.size())));
     const Plage valeur = sansBlancs({egal, ligne.fin});
     return fromWindows1252(valeur.debut, valeur.size());
+}
+
+// Every line from `debut` (a line start) to `fin` is at most kLongueurMaxLigne bytes long,
+// its CR included: each step looks at the next kLongueurMaxLigne + 1 bytes, which hold a LF
+// unless the line that begins there is too long, and goes on after the last LF among them.
+void verifieLongueurs(const char* debut, const char* fin)
+{
+    const char* p = debut;
+    while (fin - p > kLongueurMaxLigne) {
+        const void* lf = memrchr(p, '\n', size_t(kLongueurMaxLigne + 1));
+        if (!lf)
+            throw FichierEndommage();
+        p = static_cast<const char*>(lf) + 1;
+    }
+}
+
+// The end of the line that begins at `ligne`: its LF, or `fin`.
+const char* finDeLigne(const char* ligne, const char* fin)
+{
+    const char* lf = static_cast<const char*>(std::memchr(ligne, '\n', size_t(fin - ligne)));
+    return lf ? lf : fin;
 }
 
 // The start of the line that holds `p`, when only blanks stand before `p` on it; null otherwise.
@@ -122,7 +148,8 @@ public:
     }
 
     // Examines whole lines (`fin` just after a LF, or at the end of the file). True once the
-    // result is known: the key's value, or the empty text when the section has ended.
+    // result is known: the key's value, or the empty text when the section has ended. A line
+    // longer than kLongueurMaxLigne up to the one that gives the result raises FichierEndommage.
     bool examine(const char* debut, const char* fin)
     {
         Lignes lignes(debut, fin);
@@ -178,12 +205,17 @@ private:
             const char* crochet = static_cast<const char*>(std::memchr(c, '[', size_t(limite - c)));
             if (!crochet)
                 break;
-            if (debutDeLigneSiBlancs(debut, crochet))
+            if (const char* ligne = debutDeLigneSiBlancs(debut, crochet)) {
+                verifieLongueurs(debut, finDeLigne(ligne, fin));
                 return true;
+            }
             c = crochet + 1;
         }
-        if (!trouve)
+        if (!trouve) {
+            verifieLongueurs(debut, fin);
             return false;
+        }
+        verifieLongueurs(debut, finDeLigne(trouve, fin));
         Lignes lignes(trouve, fin);
         Plage ligne{};
         lignes.suivante(ligne);
@@ -205,19 +237,67 @@ QString valeurIni(QByteArrayView contenu, const QString& Contener, const QString
     return chercheur.resultat;
 }
 
-QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable, qsizetype tailleBloc)
+namespace {
+// A file open for reading, closed when it goes.
+class Descripteur {
+public:
+    explicit Descripteur(int fd) : fd_(fd) {}
+    ~Descripteur() { ::close(fd_); }
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Opens a regular file for reading, without waiting on anything else that bears its name (a
+// pipe, a device), which it refuses.
+int ouvreFichierOrdinaire(const QString& Filename)
 {
-    QFile file(Filename);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(Filename))
+    const QByteArray nom = QFile::encodeName(Filename);
+    const int fd = nom.isEmpty() ? -1 : ::open(nom.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (nom.isEmpty() || errno == ENOENT || errno == ENOTDIR)
             throw RuntimeError::fileNotFound();
-        if (file.error() == QFileDevice::PermissionsError)
+        if (errno == EACCES || errno == EPERM)
             throw RuntimeError(70, QStringLiteral("Permission denied"));
         throw RuntimeError(75, QStringLiteral("Path/File access error"));
     }
+    struct stat etat {};
+    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(fd);
+        throw RuntimeError(75, QStringLiteral("Path/File access error"));
+    }
+    return fd;
+}
+
+// Reads up to n bytes; 0 at the end of the file.
+qsizetype lit(int fd, char* data, qsizetype n)
+{
+    for (;;) {
+        const ssize_t lus = ::read(fd, data, size_t(n));
+        if (lus >= 0)
+            return qsizetype(lus);
+        if (errno != EINTR)
+            throw RuntimeError(57, QStringLiteral("Device I/O error"));
+    }
+}
+}
+
+FichierEndommage::FichierEndommage()
+    : RuntimeError(62, QStringLiteral("Damaged file: a line is longer than %1 bytes").arg(kLongueurMaxLigne))
+{
+}
+
+QString GetIni(const QString& Filename, const QString& Contener, const QString& Variable, qsizetype tailleBloc)
+{
+    const Descripteur fichier(ouvreFichierOrdinaire(Filename));
     // One sequential read, block after block, into a buffer kept from call to call (fresh
     // memory for a whole file costs more than reading it); the whole lines of each block are
-    // examined, and the read stops once the result is known.
+    // examined, and the read stops once the result is known. Only the start of one line, at
+    // most kLongueurMaxLigne bytes, is carried from a block to the next, and each byte read is
+    // looked at once for the end of the lines.
     thread_local std::vector<char> tampon;
     ChercheurIni chercheur(Contener, Variable);
     tailleBloc = std::max<qsizetype>(tailleBloc, 1);
@@ -226,25 +306,23 @@ QString GetIni(const QString& Filename, const QString& Contener, const QString& 
         if (qsizetype(tampon.size()) < reste + tailleBloc)
             tampon.resize(size_t(reste + tailleBloc));
         char* data = tampon.data();
-        const qint64 lus = file.read(data + reste, tailleBloc);
-        if (lus <= 0) {
+        const qsizetype lus = lit(fichier.fd(), data + reste, tailleBloc);
+        if (lus == 0) {
             if (reste > 0)
                 chercheur.examine(data, data + reste);
             break;
         }
-        const qsizetype total = reste + qsizetype(lus);
-        const char* lf = static_cast<const char*>(memrchr(data, '\n', size_t(total)));
-        if (!lf) {
-            reste = total;
-            continue;
-        }
-        const qsizetype complet = lf + 1 - data;
-        if (chercheur.examine(data, data + complet))
+        const qsizetype total = reste + lus;
+        // The carried start holds no LF: only the new bytes are searched.
+        const char* lf = static_cast<const char*>(memrchr(data + reste, '\n', size_t(lus)));
+        const qsizetype complet = lf ? lf + 1 - data : 0;
+        if (complet > 0 && chercheur.examine(data, data + complet))
             break;
         reste = total - complet;
+        if (reste > kLongueurMaxLigne)
+            throw FichierEndommage();
         std::memmove(data, data + complet, size_t(reste));
     }
-    file.close();
     return chercheur.resultat;
 }
 
