@@ -2,9 +2,11 @@
 #include "app/MDI.h"
 
 #include "app/PlacementCadre.h"
+#include "common/ClavierBureau.h"
 #include "common/Colors.h"
 #include "common/TextHelpers.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -164,16 +166,39 @@ QWidget* MDI::fenetre(const Fabrique& fabrique) const
     return (sub ? sub->isHidden() : w->isHidden()) ? nullptr : w;
 }
 
+namespace {
+// A window that opens or comes forward takes the keyboard focus, as on the desktop: unless the
+// focus is inside it already, it goes back to the control the window last gave it to, or else
+// to the window's first Tab stop. Without this the focus stays on the tool-bar button that
+// was clicked.
+void focusDansLaFenetre(QWidget* w)
+{
+    const QWidget* actuel = QApplication::focusWidget();
+    if (actuel && (actuel == w || w->isAncestorOf(actuel)) && actuel->focusPolicy() != Qt::NoFocus)
+        return;
+    if (QWidget* dernier = w->focusWidget(); dernier && dernier != w && dernier->isEnabled()) {
+        dernier->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
+    ClavierBureau::arretsTabulation(w);
+    for (QWidget* c = w->nextInFocusChain(); c && c != w; c = c->nextInFocusChain()) {
+        if (w->isAncestorOf(c) && (c->focusPolicy() & Qt::TabFocus) && c->isEnabled() && c->isVisibleTo(w)) {
+            c->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+}
+
 QWidget* MDI::OuvreOutil(const Fabrique& fabrique)
 {
     if (QWidget* w = fenetre(fabrique)) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
             zone_->setActiveSubWindow(sub);
-            sub->widget()->setFocus();
         } else {
             w->activateWindow();
-            w->setFocus();
         }
+        focusDansLaFenetre(w);
         return w;
     }
     if (!fabrique.create)
@@ -197,6 +222,7 @@ QMdiSubWindow* MDI::ajouteFenetre(QWidget* w)
         sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
     sub->move(pos);
     sub->show();
+    focusDansLaFenetre(w);
     return sub;
 }
 

@@ -161,6 +161,37 @@ private slots:
             }
         }
     }
+
+    // A window opened or brought forward by a click on its tool-bar button takes the keyboard
+    // focus: the button that was clicked does not keep it.
+    void toolBarButtonGivesTheFocus_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        for (const auto& [bouton, fenetre] : {std::pair{"CmdOptions", "Frm04Options"}, {"CmdAbout", "Frm20About"},
+                                              {"CmdDico", "Frm10Dico"}, {"CmdScrabble", "Frm15Scrabble"},
+                                              {"CmdTLMP", "Frm11Ana"}, {"CmdMotsCroix", "Frm13MotCroix"},
+                                              {"CmdSyno", "Frm12Syno"}, {"CmdAp", "Frm16Approchant"},
+                                              {"CmdCodPos", "Frm14CD"}})
+            QTest::newRow(fenetre) << bouton << fenetre;
+    }
+    void toolBarButtonGivesTheFocus()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        auto* b = mdi_->findChild<QPushButton*>(button);
+        QVERIFY(b);
+        for (int clic = 0; clic < 2; ++clic) {
+            b->setFocus(Qt::MouseFocusReason);
+            QTest::mouseClick(b, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QWidget* f = QApplication::focusWidget();
+            QVERIFY2(f && f != b, qPrintable(f ? f->objectName() : "none"));
+            QCOMPARE(f->window(), mdi_->window());
+            QWidget* w = mdi_->findChild<QWidget*>(window);
+            QVERIFY(w && w->isAncestorOf(f));
+        }
+    }
 };
 
 QTEST_MAIN(TestKeyboard)
