@@ -51,7 +51,7 @@ class TestKeyboard : public QObject {
         if (nom == u"FrmMail") {
             FrmMail* f = montreFrmMail(ctx_);
             // The form shows itself half a second after it loads.
-            QTest::qWaitFor([f] { return !f || f->isVisible(); }, 2000);
+            (void)QTest::qWaitFor([f] { return !f || f->isVisible(); }, 2000);
             return f && f->isVisible() ? f : nullptr;
         }
         for (const auto& [n, fabrique] : kFenetres)
