@@ -14,7 +14,7 @@ import re
 import sys
 import time
 import unicodedata
-from collections import Counter
+from collections import Counter, namedtuple
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -43,7 +43,7 @@ LETTERS = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
 
 class WordInfo:
     __slots__ = ("admitted", "codes", "not_codes", "lemmas", "surfaces", "is_lemma",
-                 "not_reasons")
+                 "not_reasons", "spelling_codes", "lemma_spellings")
 
     def __init__(self):
         self.admitted = False
@@ -53,6 +53,8 @@ class WordInfo:
         self.lemmas = {}       # lemma spelling (folded) -> first root line
         self.surfaces = set()  # the forms as the spelling dictionary writes them
         self.is_lemma = False
+        self.spelling_codes = {}      # form as written -> classes of its roots
+        self.lemma_spellings = set()  # the forms that are a lemma themselves
 
 
 def is_error_form(root):
@@ -226,9 +228,12 @@ def build_words(paths, log, known_words=frozenset()):
             lw = dico_form(lemma) or fold_accents(lemma).upper()
             if lw == w:
                 info.is_lemma = True
+                if lemma == form.text:
+                    info.lemma_spellings.add(form.text)
             elif lw not in info.lemmas:
                 info.lemmas[lw] = root.line
             info.surfaces.add(form.text)
+            info.spelling_codes.setdefault(form.text, set()).update(codes)
     log("spelling dictionary: %d forms generated, %d words; %s"
         % (nforms, len(words), dict(sorted(stats.items()))))
     return words
@@ -334,6 +339,8 @@ def index_littre_entries(entries, log, rules_by_sense=None):
                                _accents(hk[0]) > _accents(spelling[where])):
             spelling[where] = hk[0]
     filing = littre.filing_scores(entries)
+    compound_articles = {where for headword, _, where in entries
+                         if littre.names_compound(headword)}
     index = {}
     misfiled = set()
     rules = Counter()
@@ -359,13 +366,31 @@ def index_littre_entries(entries, log, rules_by_sense=None):
                 k = senses[where] or ("none", key)
                 rules_by_sense.setdefault(k, set()).update(fired)
         if senses[where]:
-            index.setdefault(key, []).append((lower, senses[where]))
+            index.setdefault(key, []).append(
+                littre_article(headword, lower, senses[where], entry, where, compound_articles))
     log("Littré: %d entries, %d single-word headwords with a first sense; "
         "%d headwords left out at least once as filed at another word's article"
         % (len(entries), len(index), len(misfiled)))
     log("Littré first senses changed by each cleaning rule (articles): %s"
         % dict(sorted(rules.items())))
     return index
+
+
+# One article that a word of the list may take: its headword as written
+# (lower case), its first sense, its weight (the length of its own text) and
+# its number of numbered senses, its classes, whether it is a participle's
+# or a compound's article, its homonym number (0: none) and its place in
+# the source.
+LittreArticle = namedtuple("LittreArticle", "lower sense weight senses classes participle "
+                                            "compound number where")
+
+
+def littre_article(headword, lower, sense, entry, where, compound_articles=()):
+    return LittreArticle(lower, sense, littre.article_weight(entry), littre.sense_count(entry),
+                         frozenset(littre.article_classes(entry)),
+                         littre.is_participle_article(entry),
+                         where in compound_articles or littre.defines_compound(lower, sense),
+                         littre.homonym_number(headword), where)
 
 
 def clean_definition(text):
@@ -380,18 +405,99 @@ def clean_definition(text):
 _VOY_RE = re.compile(r"^Voy\. ([A-ZÀ-ÖØ-ÝŒÆa-zà-öø-ÿœæ'’-]+)")
 
 
-def choose_littre(word, info, index):
-    cands = index.get(word)
-    if not cands:
-        return ""
-    # The plain spelling first (LE: the article rather than "lé"), then
-    # another spelling of the word, then any entry that folds to it.
-    plain = word.lower()
-    for wanted in (lambda h: h == plain, lambda h: h in info.surfaces):
-        for lower, sense in cands:
-            if wanted(lower):
-                return sense
-    return cands[0][1]
+def littre_rank(info, art):
+    """How well an article fits a word of the list (lower is better), or
+    None when it is another word's: a compound's article (SAINT-AUGUSTIN
+    for AUGUSTIN), a verb's article for a spelling that is no verb form
+    (the verb HIER for the adverb; the spelling dictionary knows every verb,
+    while its other classes often differ from the Littré's: adjectives used
+    as nouns, adverbs as interjections), or the article of an inflected
+    form when the word is a lemma under another spelling (the participle
+    TERRÉ for the noun TERRE; the spelling dictionary knows TERRÉ only as
+    a form of TERRER)."""
+    if art.compound:
+        return None
+    codes = info.spelling_codes.get(art.lower)
+    spelling_of_word = codes is not None
+    if not spelling_of_word:
+        codes = info.codes | info.not_codes
+    if art.classes and codes and "v" in art.classes and "v" not in codes and not art.participle:
+        return None
+    if (art.participle and spelling_of_word and info.lemma_spellings
+            and art.lower not in info.lemma_spellings):
+        return None
+    return (not spelling_of_word,                     # a spelling the word does not have
+            art.participle and bool(info.lemma_spellings))  # a form's article
+
+
+# The Littré numbers the homonyms of one spelling (SOURIS 1 the smile,
+# SOURIS 2 the animal) in no order of use; a later homonym takes the place of
+# an earlier one when it develops more numbered senses and its own text is
+# this many times as long (a long text alone may be a technical term's:
+# ÉCHOPPE 2 the engraver's tool, not ÉCHOPPE 1 the stall).
+HOMONYM_WEIGHT_RATIO = 4
+# A homonym whose own text is this long is a main article: it takes the
+# place of an earlier homonym that only sends elsewhere (SOL 1 "Voy. SOU.",
+# SOL 2 the ground), where a one-line homonym does not (CELLE 1 "Voy.
+# CELUI.", CELLE 2 a room of the Roman baths).
+MAIN_ARTICLE_WEIGHT = 500
+
+
+def choose_littre_article(info, cands, index=None):
+    """The article among those that fold to the word that a player means,
+    or None when none of them is the word's.  Among the articles that rank
+    best (littre_rank): for each spelling, its first homonym, unless a later
+    one is far richer (HOMONYM_WEIGHT_RATIO) or, after a bare "Voy.
+    X.", is that of a main article (MAIN_ARTICLE_WEIGHT); then, among the
+    spellings, the one whose article is the longest (FORÊT, not FORET the
+    drill), a bare reference weighing what its target's article weighs (TE
+    "Voy. TU.", not TÉ the term of fortification)."""
+    ranked = []
+    # One article under several headwords ("SOL", "SOL.1") has their number.
+    for art in {a.where: a for a in sorted(cands, key=lambda a: a.number)}.values():
+        rank = littre_rank(info, art)
+        if rank is not None:
+            ranked.append((rank, art))
+    if not ranked:
+        return None
+    best_rank = min(r for r, _ in ranked)
+    by_spelling = {}
+    for rank, art in sorted(ranked, key=lambda ra: (ra[1].number, ra[1].where)):
+        if rank != best_rank:
+            continue
+        cur = by_spelling.get(art.lower)
+        if cur is None:
+            by_spelling[art.lower] = art
+        elif not _VOY_RE.match(art.sense):
+            if _VOY_RE.match(cur.sense):
+                if art.weight >= MAIN_ARTICLE_WEIGHT:
+                    by_spelling[art.lower] = art
+            elif (art.senses > cur.senses
+                  and art.weight >= HOMONYM_WEIGHT_RATIO * max(cur.weight, 1)):
+                by_spelling[art.lower] = art
+
+    def weight(art):
+        m = _VOY_RE.match(art.sense)
+        if not m:
+            return art.weight
+        target = fold_accents(m.group(1)).upper()
+        return max((a.weight for a in (index or {}).get(target, ())
+                    if not _VOY_RE.match(a.sense)), default=0)
+
+    return min(by_spelling.values(), key=lambda a: (-weight(a), a.where))
+
+
+_VOY_HOMONYM_RE = re.compile(r"^Voy\. \S+ (\d+)\b")
+
+
+def sends_to_shown_homonym(reference, target_article):
+    """A reference to a numbered homonym ("Voy. RAS 2.") holds only when
+    the target word shows that homonym's article: RAS shows RAS 1 (tondu
+    de près), not the term of marine that RAT sends to."""
+    m = _VOY_HOMONYM_RE.match(reference)
+    if not m:
+        return True
+    return target_article is not None and target_article.number == int(m.group(1))
 
 
 def synonym_definition(synonyms):
@@ -412,9 +518,13 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
     kind = {}
     # 1. Littré and thesaurus texts of the word itself.
     voy = {}
+    chosen = {}
     for w in dico:
         info = words[w]
-        d = choose_littre(w, info, littre_index)
+        art = choose_littre_article(info, littre_index.get(w, ()), littre_index)
+        d = art.sense if art else ""
+        if art:
+            chosen[w] = art
         if d and not info.admitted and info.not_reasons == {"locution"}:
             # A locution fragment that the Littré lists as a word of its
             # own (antan, catimini) is a French word: admitted.
@@ -446,7 +556,8 @@ def build_definitions(words, dico, littre_index, syn_by_key, log):
             target = None
             if w in voy:
                 t = fold_accents(_VOY_RE.match(voy[w]).group(1)).upper()
-                if t in in_dico and t != w and t in own:
+                if (t in in_dico and t != w and t in own
+                        and sends_to_shown_homonym(voy[w], chosen.get(t))):
                     target = t
                 else:
                     unresolved += 1

@@ -581,3 +581,102 @@ def filed_at_own_article(score, other, uses):
     if score >= DOUBT_SCORE:
         return uses or not owned_elsewhere
     return uses and not owned_elsewhere
+
+
+# --- Homographs: what an article is about -----------------------------------
+#
+# Several articles may fold to one word of the list (FORÊT and FORET, the
+# homonyms SOURIS 1 and 2).  These helpers read what the choice among them
+# needs: the article's part of speech, whether it is a participle's, whether
+# it belongs to a compound.
+
+# Grammatical labels of a header or of the head of a sense, and the classes
+# they give (a participle's article is both a verb's and an adjective's).
+_CLASS_LABELS = [
+    (re.compile(r"\bpart\. (?:passé|prés)"), {"v", "adj"}),
+    (re.compile(r"(?:^|[\s,(])[Ss]\. ?[mf]\.|\bsubst\."), {"n"}),
+    (re.compile(r"(?:^|[\s,(])[Vv]\. (?:a|n|réfl|pron|impers)\."), {"v"}),
+    (re.compile(r"\b[Aa]dj\."), {"adj"}),
+    (re.compile(r"(?:^|[\s,(])(?:[Aa]dv\.|loc\. adv)"), {"adv"}),
+    (re.compile(r"\b[Pp]rép(?:\.|os\.)|\bloc\. prép"), {"prép"}),
+    (re.compile(r"\b[Cc]onj\."), {"conj"}),
+    (re.compile(r"\b[Ii]nterj(?:\.|ect\.)"), {"interj"}),
+    (re.compile(r"\b[Pp]ron\."), {"pron"}),
+    (re.compile(r"\b[Aa]rt\."), {"art"}),
+]
+_PARTICIPLE_RE = re.compile(r"\bpart\. (?:passé|prés)")
+
+
+def _header_words(entry):
+    """The header's grammatical words without its pronunciations, then the
+    start of the first sense (HIER, "(bi-é)", writes its class there:
+    "V. a. Enfoncer avec la hie.")."""
+    label = grammar_label(entry)
+    while True:
+        bare = re.sub(r"\([^()]*\)", " ", label)
+        if bare == label:
+            break
+        label = bare
+    main = _main_text(entry)
+    senses = list(_SENSE_RE.finditer(main))
+    start = _plain(main[senses[0].end():] if senses else main).strip()[:24]
+    return label, start
+
+
+def article_classes(entry):
+    """The classes (n, v, adj, adv...) that the article's header gives its
+    word, or, without any there, the head of its first sense; an empty set
+    when neither names one."""
+    for text in _header_words(entry):
+        found = set()
+        for rx, codes in _CLASS_LABELS:
+            if rx.search(text):
+                found |= codes
+        if found:
+            return found
+    return set()
+
+
+def is_participle_article(entry):
+    """True for the article of a participle ("part. passé de terrer")."""
+    return bool(_PARTICIPLE_RE.search(_header_words(entry)[0]))
+
+
+# The part of a headword in parentheses that makes it a compound of the
+# word: "AUGUSTIN (SAINT-)", "JAVELLE (EAU DE)", "AMMON (CORNE D')".  The
+# pronouns of a verb ("ABSENTER (S')"), the particles of a locution
+# ("CATIMINI (EN)", "EXTENSO (IN-)", "GO (TOUT DE)") and a title ("MOGOL
+# (GRAND)") leave the article the word's own.
+_COMPOUND_PART_RE = re.compile(
+    r"\((?:SAINTE?-?|(?:LE )?(?!TOUT\b)[A-ZÀ-ÝŒ]{3,} D(?:E|'))\)")
+
+
+def names_compound(headword):
+    return bool(_COMPOUND_PART_RE.search(headword))
+
+
+def defines_compound(spelling, sense):
+    """True when a first sense opens on a compound of the word and
+    defines that ("Wagon-vanne, sorte d'écluse portative...")."""
+    k = fold_accents(spelling).lower()
+    m = re.match(r"^([^\W\d_]+(?:[-'][^\W\d_]+)+)\s*,", sense)
+    return bool(m) and k in fold_accents(m.group(1)).lower().replace("'", "-").split("-")
+
+
+def article_weight(entry):
+    """How much the article says of its word: the length of its own text,
+    quotations, history and etymology aside.  A word's main article is far
+    longer than a rare homonym's (SOURIS the animal, SOURIS the smile)."""
+    return len(re.sub(r"\s+", " ", _plain(_main_text(entry))).strip())
+
+
+def sense_count(entry):
+    """The number of numbered senses ("1°", "2°"...) that the article
+    develops before its history and etymology."""
+    return len(_SENSE_RE.findall(_main_text(entry)))
+
+
+def homonym_number(headword):
+    """'SOL.2' -> 2, 'FIERTÉ, ÉE.2' -> 2; 0 for a headword without a number."""
+    m = re.search(r"\.(\d+)$", headword.strip())
+    return int(m.group(1)) if m else 0

@@ -232,6 +232,161 @@ class LittreGeneratorTest(unittest.TestCase):
                 self.assertLess(score, below)
 
 
+def _stardict(d, entries):
+    """Writes a StarDict index and dictionary of (headword, article) pairs;
+    an article None is the previous one again (another headword of it)."""
+    data, idx, last = b"", [], None
+    for head, text in entries:
+        if text is not None:
+            raw = text.encode("utf-8")
+            last = (len(data), len(raw))
+            data += raw
+        idx.append(head.encode("utf-8") + b"\0" + struct.pack(">II", *last))
+    (d / "l.idx").write_bytes(b"".join(idx))
+    with gzip.open(d / "l.dict.dz", "wb") as f:
+        f.write(data)
+    return {"littre_idx": d / "l.idx", "littre_dict": d / "l.dict.dz"}
+
+
+def _entry(header, *senses):
+    """An article: its header, then its text, in numbered senses when there
+    are several."""
+    body = ("\n    " + senses[0] if len(senses) == 1 else
+            "".join("\n\n<b>%d°</b> %s" % (i + 1, t) for i, t in enumerate(senses)))
+    return "<i><small>%s</small></i>%s" % (header, body)
+
+
+_LONG = ("Il se dit aussi, par extension, de tout ce qui y ressemble par la forme, "
+         "par l'usage ou par la place qu'il tient dans la maison, aux champs ou en ville.")
+
+# Homographs as the Littré files them: accented and plain spellings that
+# fold to one word, numbered homonyms, participles, compounds, references.
+HOMOGRAPHS = [
+    ("HIER", _entry("(i-é)", "V. a. Enfoncer avec la hie.", "V. n. Faire du bruit.")),
+    ("HIER.1", None),
+    ("HIER.2", _entry("(i-êr) adv. de temps", "Le jour qui précède celui où l'on est.")),
+    ("FORET", _entry("(fo-rè) s. m.", "Petit instrument pour percer.")),
+    ("FORÊT", _entry("(fo-rê) s. f.", "Vaste terrain planté de bois.", _LONG)),
+    ("BOITE", _entry("(boi-t') s. f.", "État du vin bon à boire.")),
+    ("BOÎTE", _entry("(boî-t') s. f.", "Petit coffre à couvercle.", _LONG)),
+    ("SOURIS", _entry("(sou-ri) s. m.", "Même sens que sourire.")),
+    ("SOURIS.1", None),
+    ("SOURIS.2", _entry("(sou-ri) s. f.", "Petit rongeur.", _LONG, _LONG)),
+    ("FRAISE", _entry("(frè-z') s. f.", "Fruit du fraisier.",
+                      "Fraise des bois, petite fraise sauvage et très parfumée des bois.")),
+    ("FRAISE.2", _entry("(frè-z') s. f.", "Collet plissé que l'on portait.", _LONG, _LONG)),
+    ("SOL", _entry("(sou) s. m.", "Voy. SOU.")),
+    ("SOL.1", None),
+    ("SOL.2", _entry("(sol) s. m.", "Surface de la terre.", _LONG, _LONG, _LONG, _LONG)),
+    ("CELLE", _entry("(sè-l')", "Voy. CELUI.")),
+    ("CELLE.2", _entry("(sè-l') s. f.", "Pièce des thermes romains.")),
+    ("CELUI", _entry("(se-lui) pron. démonstr.", "Il désigne une personne ou une chose.")),
+    ("SOU", _entry("(sou) s. m.", "Ancienne monnaie.")),
+    ("RAS", _entry("(râ) adj.", "Tondu de près.")),
+    ("RAS.1", None),
+    ("RAS.2", _entry("(ra) s. m.", "Terme de marine. Ras de carène, plancher flottant.")),
+    ("RAT.2", None),
+    ("RAT", _entry("(ra) s. m.", "Voy. RAS 2.")),
+    ("RAT.1", None),
+    ("TERRÉ", _entry("(tè-ré, rée) part. passé de terrer", "À quoi on a mis de la terre.")),
+    ("AUGUSTIN", _entry("(sin-tô-gu-stin) s. m.", "Caractère d'imprimerie de 13 points.")),
+    ("AUGUSTIN (SAINT-)", None),
+    ("WAGON", _entry("(va-gon) s. m.", "Wagon-vanne, sorte d'écluse portative.")),
+]
+
+
+class HomographTest(unittest.TestCase):
+    """Which of the articles that fold to one word of the list it takes."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.tmp = tempfile.TemporaryDirectory()
+        cls.index = build_words.build_littre(_stardict(Path(cls.tmp.name), HOMOGRAPHS),
+                                             log=lambda m: None)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.tmp.cleanup()
+
+    @staticmethod
+    def _word(spellings, lemmas=(), codes=None, lemma_of=None):
+        """spellings: form as written -> classes; lemmas: the forms that are
+        lemmas themselves."""
+        info = build_words.WordInfo()
+        info.admitted = True
+        info.spelling_codes = {k: set(v) for k, v in spellings.items()}
+        info.surfaces = set(spellings)
+        info.lemma_spellings = set(lemmas)
+        info.is_lemma = bool(lemmas)
+        info.codes = set(codes) if codes else set().union(*info.spelling_codes.values())
+        if lemma_of:
+            info.lemmas[lemma_of] = 1
+        return info
+
+    def test_the_sense_a_player_means(self):
+        n, v, adv = {"n"}, {"v"}, {"adv"}
+        words = {
+            "HIER": self._word({"hier": adv}, ["hier"]),
+            "FORET": self._word({"foret": n, "forêt": n}, ["foret", "forêt"]),
+            "BOITE": self._word({"boite": {"n", "v"}, "boîte": n}, ["boite", "boîte"]),
+            "SOURIS": self._word({"souris": {"n", "v"}}, ["souris"]),
+            "FRAISE": self._word({"fraise": n}, ["fraise"]),
+            "SOL": self._word({"sol": n}, ["sol"]),
+            "SOU": self._word({"sou": n}, ["sou"]),
+            "CELLE": self._word({"celle": {"pron"}}, ["celle"]),
+            "CELUI": self._word({"celui": {"pron"}}, ["celui"]),
+            "RAS": self._word({"ras": {"adj", "n"}}, ["ras"]),
+            "RAT": self._word({"rat": n}, ["rat"]),
+            "TERRE": self._word({"terre": {"n", "v"}, "terré": v}, ["terre"],
+                                lemma_of="TERRER"),
+            "AUGUSTIN": self._word({"augustin": {"n", "adj"}}, ["augustin"]),
+            "WAGON": self._word({"wagon": n}, ["wagon"]),
+        }
+        syn = {"RAT": ["mulot"], "TERRE": ["sol", "glèbe"]}
+        values, _ = build_words.build_definitions(words, sorted(words), self.index, syn,
+                                                  log=lambda m: None)
+        for word, expected in [
+                ("HIER", "= £adv§Le jour qui précède celui où l'on est."),   # not the verb
+                ("FORET", "= £n§Vaste terrain planté de bois."),      # the longer article
+                ("BOITE", "= £n v§Petit coffre à couvercle."),
+                ("SOURIS", "= £n v§Petit rongeur."),                  # the main homonym
+                ("FRAISE", "= £n§Fruit du fraisier."),                # the first, not far shorter
+                ("SOL", "= £n§Surface de la terre."),                 # text before a bare reference
+                ("CELLE", "= £pron§Voir CELUI."),                     # ... not before a one-liner
+                ("RAT", "= £n§Synonymes : mulot."),   # "Voy. RAS 2.", RAS shows RAS 1
+                ("TERRE", "= £n v§Synonymes : sol, glèbe."),          # not the participle's
+                ("AUGUSTIN", "= £adj n§"),                            # SAINT-AUGUSTIN's article
+                ("WAGON", "= £n§")]:                                  # WAGON-VANNE's
+            with self.subTest(word=word):
+                self.assertEqual(values[word], expected)
+
+    def test_article_reading(self):
+        classes = [
+            ("(i-êr) adv. de temps", "Le jour d'avant.", {"adv"}),
+            ("(i-é)", "V. a. Enfoncer avec la hie.", {"v"}),          # in the sense's head
+            ("(tè-ré, rée) part. passé de terrer", "Couvert de terre.", {"v", "adj"}),
+            ("(de) prépos.", "Il marque l'origine.", {"prép"}),
+            ("(fo-rê) s. f.", "Vaste terrain.", {"n"}),
+            ("(fo-rê)", "Vaste terrain.", set()),
+        ]
+        for header, sense, expected in classes:
+            with self.subTest(header=header):
+                self.assertEqual(littre.article_classes(_entry(header, sense)), expected)
+        for headword, compound in [("AUGUSTIN (SAINT-)", True), ("JAVELLE (EAU DE).2", True),
+                                   ("AMMON (CORNE D')", True), ("ABSENTER (S')", False),
+                                   ("CATIMINI (EN)", False), ("EXTENSO (IN-)", False),
+                                   ("GO (TOUT DE)", False), ("MOGOL (GRAND)", False)]:
+            with self.subTest(headword=headword):
+                self.assertEqual(littre.names_compound(headword), compound)
+        for spelling, sense, compound in [
+                ("wagon", "Wagon-vanne, sorte d'écluse portative.", True),
+                ("arc", "Arc-en-ciel, météore en forme d'arc.", True),
+                ("bouquet", "Bouquet de bois, ou, simplement, bouquet, un bosquet.", False),
+                ("porte", "Porte-voix et porte-plume sont au mot porter.", False)]:
+            with self.subTest(sense=sense):
+                self.assertEqual(littre.defines_compound(spelling, sense), compound)
+
+
 class FirstSenseTest(unittest.TestCase):
     def test_cleaning_rules(self):
         cases = [

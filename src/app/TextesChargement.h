@@ -6,7 +6,7 @@
 
 // The texts of the loading screen.
 
-// "406043 mots de 2 à 15 lettres - 44306 définitions"
+// "406043 mots de 2 à 15 lettres - 44315 définitions"
 QString texteMotsDefinitions(qint32 nbMots, qint32 nbDefinitions);
 // The status line of the dictionary once loaded.
 QString texteListeDico(qint32 nbMots, qint32 nbDefinitions);

@@ -8,7 +8,7 @@ namespace DataCounts {
 // Records of the dictionary list (DICO).
 inline constexpr int kNbMots = 406043;
 // Words of the definitions file with a definition of their own.
-inline constexpr int kNbDefinitions = 44306;
+inline constexpr int kNbDefinitions = 44315;
 // Synonym records of SYNONYA to SYNONYZ.
 inline constexpr int kNbSynonymes = 36148;
 // Synonym records per initial letter, A to Z.

@@ -172,6 +172,11 @@ private slots:
         QTest::newRow("AMITIE") << "AMITIE" << "griottes";
         QTest::newRow("OBUS") << "OBUS" << "ortie";
         QTest::newRow("FOULARD") << "FOULARD" << "isomère";
+        // A compound's article (saint-augustin, wagon-vanne), a participle's (terré, réglé).
+        QTest::newRow("AUGUSTIN") << "AUGUSTIN" << "imprimerie";
+        QTest::newRow("WAGON") << "WAGON" << "Wagon-vanne";
+        QTest::newRow("TERRE") << "TERRE" << "mis de la terre";
+        QTest::newRow("REGLE") << "REGLE" << "tiré des lignes";
     }
     void noDefinitionOfAnotherWord()
     {
@@ -181,6 +186,28 @@ private slots:
         if (d.startsWith(QStringLiteral("Voir ")) && d.size() < 22)
             d = definitionOf(value(d.mid(5).chopped(1)));
         QVERIFY2(!d.contains(foreign), qPrintable(word + u' ' + d));
+    }
+
+    // Where several Littré articles fold to one word, the word shows the one a player means.
+    void homographs_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("HIER") << "HIER" << "jour qui précède";          // not the verb "hier"
+        QTest::newRow("FORET") << "FORET" << "terrain planté de bois";   // forêt, not foret
+        QTest::newRow("BOITE") << "BOITE" << "Petit coffre";
+        QTest::newRow("SOURIS") << "SOURIS" << "rongeurs";              // not the smile
+        QTest::newRow("FIERTE") << "FIERTE" << "courage fier";
+        QTest::newRow("SOL") << "SOL" << "Surface sur laquelle";       // not "Voy. SOU."
+        QTest::newRow("RAT") << "RAT" << "mulot";                     // not "Voir RAS."
+        QTest::newRow("CELLE") << "CELLE" << "Voir CELUI.";
+    }
+    void homographs()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, shown);
+        const QString d = definitionOf(value(word));
+        QVERIFY2(d.contains(shown), qPrintable(word + u' ' + d));
     }
 
     // Definitions are clean sentences: no leftover of the article's markup.
