@@ -181,6 +181,21 @@ def _sentence_ends(text, stop):
     return out
 
 
+def _capitalise_sentence_starts(text, stats=None):
+    """The source prints a capital with an accent as a small letter ("à dextre",
+    "ôter le lest"): after a sentence end it is made a capital again, so that
+    the sentence is seen to start there. Not after "etc." nor an abbreviation."""
+    def up(m):
+        word = re.search(r"([^\W\d_]+)$", text[:m.start()])
+        w = word.group(1) if word else ""
+        if m.group(1) == "." and (len(w) <= 1 or w.lower() in _ABBREVIATIONS or w.lower() == "etc"
+                                  or (w[:1].isupper() and len(w) <= 5 and not w.isupper())):
+            return m.group(0)
+        _count(stats, "accented capital at a sentence start")
+        return m.group(1) + m.group(2) + m.group(3).upper()
+    return re.sub(r"([.!?])(\s+)([àâéèêîôû])(?=[^\W\d_]|\s)", up, text)
+
+
 def _cut_citation(text):
     """The text without a quotation's tail, or None when it has none."""
     m = _CITATION_TAIL_RE.search(text)
@@ -221,6 +236,7 @@ def clean_sense(text, stats=None):
         text = text[:ends[-1]] if ends else ""
     text = re.sub(r"^Ajoutez\s*:\s*-?\s*", "", text)
     text = _tidy(text, stats)
+    text = _capitalise_sentence_starts(text, stats)
     m = _GRAMMAR_HEAD_RE.match(text)
     if m:
         _count(stats, "grammatical head")

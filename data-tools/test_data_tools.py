@@ -417,6 +417,16 @@ class FirstSenseTest(unittest.TestCase):
             # a period after an abbreviation or an initial ends no sentence.
             ("Mettre un embout. Embouter un parapluie.", "sentences after the first",
              "Mettre un embout."),
+            # A capital with an accent printed small still starts a sentence ("à dextre",
+            # "ôter"), but not after "etc.".
+            ("Le côté droit. à dextre, à droite.", "accented capital at a sentence start",
+             "Le côté droit."),
+            ("Terme de marine. ôter le lest d'un bâtiment.", "accented capital at a sentence start",
+             "Terme de marine. Ôter le lest d'un bâtiment."),
+            ("Tissu de cordons, de fils, etc. entrelacés. à Paris.",
+             "accented capital at a sentence start", "Tissu de cordons, de fils, etc. entrelacés."),
+            ("Des cordons, etc. à la fois. à Paris.", "accented capital at a sentence start",
+             "Des cordons, etc. à la fois."),
             ("Terme de marine. Donner entre deux caps. Navire encapé.",
              "sentences after the first", "Terme de marine. Donner entre deux caps."),
             ("Terme forestier. Action d'abattre. L'abatage des bois se fait en automne.",
