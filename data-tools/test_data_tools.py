@@ -160,19 +160,7 @@ class LittreGeneratorTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.tmp = tempfile.TemporaryDirectory()
-        d = Path(cls.tmp.name)
-        data, idx, where, last = b"", [], {}, None
-        for head, text in LITTRE:
-            if text is not None:
-                raw = text.encode("utf-8")
-                last = (len(data), len(raw))
-                data += raw
-            idx.append(head.encode("utf-8") + b"\0" + struct.pack(">II", *last))
-        (d / "l.idx").write_bytes(b"".join(idx))
-        with gzip.open(d / "l.dict.dz", "wb") as f:
-            f.write(data)
-        cls.index = build_words.build_littre(
-            {"littre_idx": d / "l.idx", "littre_dict": d / "l.dict.dz"}, log=lambda m: None)
+        cls.index = build_words.build_littre(_stardict(Path(cls.tmp.name), LITTRE), log=lambda m: None)
 
     @classmethod
     def tearDownClass(cls):
