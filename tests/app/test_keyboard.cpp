@@ -3,6 +3,7 @@
 // Tab key never lands on a control kept out of sight.
 #include "about/FrmMail.h"
 #include "app/MDI.h"
+#include "app/ToolBarWindows.h"
 #include "common/ClavierBureau.h"
 #include "platform/FakePlatform.h"
 
@@ -13,14 +14,6 @@
 #include <QtTest>
 
 namespace {
-const std::pair<const char*, const Fabrique*> kFenetres[] = {
-    {"Frm10Dico", &FabriqueFrm10Dico},         {"Frm15Scrabble", &FabriqueFrm15Scrabble},
-    {"Frm11Ana", &FabriqueFrm11Ana},           {"Frm13MotCroix", &FabriqueFrm13MotCroix},
-    {"Frm12Syno", &FabriqueFrm12Syno},         {"Frm16Approchant", &FabriqueFrm16Approchant},
-    {"Frm14CD", &FabriqueFrm14CD},             {"Frm04Options", &FabriqueFrm04Options},
-    {"Frm20About", &FabriqueFrm20About},
-};
-
 // True when some part of the control shows inside its window.
 bool enVue(const QWidget* control)
 {

@@ -2,6 +2,7 @@
 // The main frame: tool bar, colours, size, the cascade of tool windows, opening or focusing
 // a window, and the quit question.
 #include "app/MDI.h"
+#include "app/ToolBarWindows.h"
 #include "app/PlacementCadre.h"
 #include "common/Cascade.h"
 #include "common/Colors.h"
@@ -32,15 +33,6 @@ QWidget* outilEssai(AppContext& c)
 }
 const Fabrique kOutils[7] = {{outilEssai}, {outilEssai}, {outilEssai}, {outilEssai},
                              {outilEssai}, {outilEssai}, {outilEssai}};
-
-// The windows of the tool bar; all but the about box open at the cascade position.
-const std::pair<const char*, const Fabrique*> kFenetres[] = {
-    {"Frm10Dico", &FabriqueFrm10Dico},         {"Frm15Scrabble", &FabriqueFrm15Scrabble},
-    {"Frm11Ana", &FabriqueFrm11Ana},           {"Frm13MotCroix", &FabriqueFrm13MotCroix},
-    {"Frm12Syno", &FabriqueFrm12Syno},         {"Frm16Approchant", &FabriqueFrm16Approchant},
-    {"Frm14CD", &FabriqueFrm14CD},             {"Frm04Options", &FabriqueFrm04Options},
-    {"Frm20About", &FabriqueFrm20About},
-};
 
 // The part of a control that its parents let show, in the coordinates of `window`; empty
 // for a control kept out of sight on purpose.
