@@ -682,38 +682,6 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     return r;
 }
 
-QString HexDigitToBits(const QString& digit)
-{
-    static const char* const bits[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
-                                         "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
-    if (digit.size() != 1)
-        return QString();
-    const char16_t c = digit.at(0).unicode();
-    if (c >= u'0' && c <= u'9')
-        return QString::fromLatin1(bits[c - u'0']);
-    if (c >= u'A' && c <= u'F')
-        return QString::fromLatin1(bits[c - u'A' + 10]);
-    return QString();
-}
-
-QString lettres(const QString& s, qint32 nn, qint32 nbl)
-{
-    if (nn < 0 || nn > 4095)
-        return QString();
-    const QString hex = QString::number(nn, 16).toUpper().rightJustified(3, u'0');
-    QString bits;
-    for (QChar d : hex)
-        bits += HexDigitToBits(QString(d));
-    if (bits.count(u'1') != nbl)
-        return QString();
-    const QString place = s.rightJustified(kMaxLettresAna, u' ');
-    QString out;
-    for (int i = 0; i < kMaxLettresAna; ++i)
-        if (bits.at(i) == u'1')
-            out += place.at(i);
-    return out;
-}
-
 QString texteHeure(const QTime& t)
 {
     return t.toString(QStringLiteral("hh:mm:ss"));
