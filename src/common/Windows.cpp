@@ -19,12 +19,6 @@ QWidget* frameOf(QWidget* w)
     return w;
 }
 
-void placeFenetre(QWidget* window, int leftTwips, int topTwips)
-{
-    if (window)
-        frameOf(window)->move(twipsToPixels(leftTwips), twipsToPixels(topTwips));
-}
-
 void fermeFenetre(QWidget* window)
 {
     if (window)

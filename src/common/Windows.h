@@ -10,8 +10,6 @@ class QWidget;
 
 // The window itself, or the child window of the main frame that holds it.
 QWidget* frameOf(QWidget* w);
-// Places a window (or the frame of the child window that holds it) at a position in twips.
-void placeFenetre(QWidget* window, int leftTwips, int topTwips);
 // Closes a window, or the child window of the main frame that holds it.
 void fermeFenetre(QWidget* window);
 // Centres a top-level window on the screen: left at half the free width, top at the free
@@ -19,10 +17,10 @@ void fermeFenetre(QWidget* window);
 void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
                    int offsetTwips = 0);
 
-// Shows a text whole on one line of a label of fixed size: in `police` when it fits, otherwise
-// in `police` narrowed just enough (and, past half its width, made smaller).
 // The Enter key presses a window's default button while it is enabled; true when it did.
 bool presseBoutonParDefaut(const QKeyEvent* event, QPushButton* bouton);
+// Shows a text whole on one line of a label of fixed size: in `police` when it fits, otherwise
+// in `police` narrowed just enough (and, past half its width, made smaller).
 void texteAjuste(QLabel* label, const QString& texte, const QFont& police);
 
 struct AppContext;

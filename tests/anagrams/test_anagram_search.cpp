@@ -14,6 +14,21 @@
 #include <memory>
 
 namespace {
+// The characters of s selected by the mask nn (bit 0 selects the last of the 12 places, s
+// being padded on the left with blanks to 12) when nn has exactly nbl bits set; else empty.
+// A mask outside 0 to 4095 selects nothing.
+QString lettres(const QString& s, qint32 nn, qint32 nbl)
+{
+    if (nn < 0 || nn > 4095 || int(qPopulationCount(quint32(nn))) != nbl)
+        return QString();
+    const QString place = s.rightJustified(12, u' ');
+    QString out;
+    for (int i = 0; i < 12; ++i)
+        if (nn >> (11 - i) & 1)
+            out += place.at(i);
+    return out;
+}
+
 // The search done the plain way: every size, joker letter and mask in turn, each subset
 // looked up through ChercheAnagrammes, each slot word of the size kept when each of its
 // characters occurs among the working letters (the joker replaced by the current letter),
@@ -329,27 +344,6 @@ private slots:
         QFETCH(int, nbl);
         QFETCH(QString, attendu);
         QCOMPARE(::lettres(s, nn, nbl), attendu);
-    }
-
-    void hexDigitToBits_data()
-    {
-        QTest::addColumn<QString>("digit");
-        QTest::addColumn<QString>("bits");
-        QTest::newRow("0") << "0" << "0000";
-        QTest::newRow("7") << "7" << "0111";
-        QTest::newRow("9") << "9" << "1001";
-        QTest::newRow("A") << "A" << "1010";
-        QTest::newRow("F") << "F" << "1111";
-        QTest::newRow("lower case") << "a" << "";
-        QTest::newRow("G") << "G" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("two digits") << "10" << "";
-    }
-    void hexDigitToBits()
-    {
-        QFETCH(QString, digit);
-        QFETCH(QString, bits);
-        QCOMPARE(HexDigitToBits(digit), bits);
     }
 
     void longueurMinimale_data()

@@ -455,7 +455,6 @@ private slots:
 
     void methodesPubliques()
     {
-        QCOMPARE(Frm11Ana::lettres(QStringLiteral("ABCD"), 0b0110, 2), QStringLiteral("BC"));
         QCOMPARE(Frm11Ana::sChangeCaractere(QStringLiteral("A-B-C"), QStringLiteral("-"), QString()),
                  QStringLiteral("ABC"));
     }

@@ -471,6 +471,299 @@ private:
     Collecte& c_;
 };
 
+// The search, step by step: the typed letters become base letters (and at most one joker);
+// tables give, for each subset of base letters as a mask, its letters sorted, its index slot
+// and the number of its multiset; then, from the longest size down to the minimum and, with a
+// joker, for each joker letter A to Z, every subset of that size is looked up once per
+// multiset, through a prefetching queue that reads either the index or its packed keys. The
+// words accepted are collected and become the result lists at the end.
+
+// The typed letters as the search reads them. Bit b of a mask selects the character n - 1 - b
+// of the letters. The joker's bit, if any, is taken out: the other characters ("base
+// letters") keep their order in the base masks.
+struct Lettres {
+    int n = 0;          // characters, the joker included
+    bool joker = false;
+    int bitJoker = -1;  // the joker's bit among all characters, or -1
+    int nb = 0;         // base letters
+    std::vector<int> lettreBase;     // base bit -> 0 to 25, or -1 for a character that is no letter
+    std::vector<char16_t> codeBase;  // base bit -> its character
+    quint32 empoisonne = 0;          // base bits whose character no word of A to Z can hold
+    // The base letters in ascending code order ("places"): a subset read place by place gives
+    // its sorted letters, so its index slot can be hashed one letter at a time.
+    std::vector<int> ordre;           // place -> base bit
+    std::vector<int> place;           // base bit -> place
+    std::vector<char16_t> codePlace;  // place -> its character
+    // A multiset of base letters as a number: one digit per distinct letter (the number of its
+    // copies taken), so that equal subsets share one number and one lookup.
+    std::vector<int> rang = std::vector<int>(26, 0);    // letter -> the weight of its digit
+    std::vector<int> copies = std::vector<int>(26, 0);  // letter -> its copies among the base letters
+    int produit = 1;                                    // the count of multiset numbers
+};
+
+void separeJoker(Lettres& l, const QString& s)
+{
+    l.n = int(s.size());
+    l.joker = s.count(u'?') == 1;
+    l.bitJoker = l.joker ? l.n - 1 - int(s.indexOf(u'?')) : -1;
+    l.nb = l.joker ? l.n - 1 : l.n;
+    l.lettreBase.resize(size_t(l.nb));
+    l.codeBase.resize(size_t(l.nb));
+    for (int b = 0, bo = 0; bo < l.n; ++bo) {
+        if (bo == l.bitJoker)
+            continue;
+        const char16_t c = s.at(l.n - 1 - bo).unicode();
+        l.codeBase[size_t(b)] = c;
+        l.lettreBase[size_t(b)] = (c >= u'A' && c <= u'Z') ? c - u'A' : -1;
+        if (l.lettreBase[size_t(b)] < 0)
+            l.empoisonne |= 1u << b;
+        ++b;
+    }
+}
+
+void ordonnePlaces(Lettres& l)
+{
+    l.ordre.resize(size_t(l.nb));
+    for (int b = 0; b < l.nb; ++b)
+        l.ordre[size_t(b)] = b;
+    std::stable_sort(l.ordre.begin(), l.ordre.end(),
+                     [&](int x, int y) { return l.codeBase[size_t(x)] < l.codeBase[size_t(y)]; });
+    l.place.resize(size_t(l.nb));
+    l.codePlace.resize(size_t(l.nb));
+    for (int p = 0; p < l.nb; ++p) {
+        l.place[size_t(l.ordre[size_t(p)])] = p;
+        l.codePlace[size_t(p)] = l.codeBase[size_t(l.ordre[size_t(p)])];
+    }
+}
+
+void numeroteMultiensembles(Lettres& l)
+{
+    for (int p = 0; p < l.nb; ++p) {
+        const int x = l.lettreBase[size_t(l.ordre[size_t(p)])];
+        if (x >= 0)
+            ++l.copies[size_t(x)];
+    }
+    for (int x = 0; x < 26; ++x)
+        if (l.copies[size_t(x)] > 0) {
+            l.rang[size_t(x)] = l.produit;
+            l.produit *= l.copies[size_t(x)] + 1;
+        }
+}
+
+Lettres litLettres(const QString& s)
+{
+    Lettres l;
+    separeJoker(l, s);
+    ordonnePlaces(l);
+    numeroteMultiensembles(l);
+    return l;
+}
+
+// What each subset of base letters gives, by its mask, and the masks to look up by size.
+struct TablesMasques {
+    std::vector<quint16> masquePlaces;  // base mask -> mask of places
+    std::vector<quint16> numero;        // base mask -> its multiset's number
+    std::vector<qint32> hashPlaces;     // mask of places -> slot of its letters
+    std::vector<quint64> triPlaces;     // mask of places -> its letters packed
+    qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
+    // The masks of all characters of each size, highest first; and those that hold the joker.
+    std::vector<std::vector<quint16>> masquesTaille, masquesJoker;
+};
+
+// Each table entry extends the entry of the mask without its lowest bit (or its highest place).
+void remplitTablesPlaces(TablesMasques& t, const Lettres& l)
+{
+    const size_t nbMasques = size_t(1) << l.nb;
+    t.masquePlaces.assign(nbMasques, 0);
+    t.numero.assign(nbMasques, 0);
+    t.hashPlaces.assign(nbMasques, 0);
+    t.triPlaces.assign(nbMasques, 0);
+    for (size_t m = 1; m < nbMasques; ++m) {
+        const int b = std::countr_zero(m);
+        const size_t reste = m & (m - 1);
+        t.masquePlaces[m] = quint16(t.masquePlaces[reste] | (1u << l.place[size_t(b)]));
+        const int x = l.lettreBase[size_t(b)];
+        t.numero[m] = quint16(t.numero[reste] + (x >= 0 ? l.rang[size_t(x)] : 0));
+        // Places in ascending order: the highest place is the last letter of the key.
+        const int haut = std::bit_width(m) - 1;
+        const size_t sansHaut = m ^ (size_t(1) << haut);
+        t.hashPlaces[m] = qint32((qint64(t.hashPlaces[sansHaut]) * 256 + l.codePlace[size_t(haut)]) % kSlots);
+        const int lp = l.lettreBase[size_t(l.ordre[size_t(haut)])];
+        t.triPlaces[m] = t.triPlaces[sansHaut] | (quint64(lp + 1) << (5 * nbBits(quint32(sansHaut))));
+    }
+    t.puissance[0] = 1;
+    for (int k = 1; k <= kMaxLettresAna; ++k)
+        t.puissance[k] = qint32(qint64(t.puissance[k - 1]) * 256 % kSlots);
+}
+
+void rangeMasques(TablesMasques& t, const Lettres& l)
+{
+    t.masquesTaille.resize(size_t(l.n) + 1);
+    t.masquesJoker.resize(size_t(l.n) + 1);
+    for (int m = (1 << l.n) - 1; m >= 3; --m) {
+        t.masquesTaille[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+        if (l.joker && (m >> l.bitJoker & 1))
+            t.masquesJoker[size_t(nbBits(quint32(m)))].push_back(quint16(m));
+    }
+}
+
+TablesMasques tablesMasques(const Lettres& l)
+{
+    TablesMasques t;
+    remplitTablesPlaces(t, l);
+    rangeMasques(t, l);
+    return t;
+}
+
+// The working letters: the base letters, and for each joker letter the base letters with the
+// joker letter once more.
+struct Reserves {
+    Reserve base;
+    std::vector<Reserve> travail;
+};
+
+Reserves reserves(const Lettres& l)
+{
+    Reserves r;
+    for (int x = 0; x < 26; ++x)
+        r.base.n[x] = quint8(l.copies[size_t(x)]);
+    r.travail.assign(l.joker ? 26 : 1, r.base);
+    if (l.joker)
+        for (int a = 0; a < 26; ++a)
+            ++r.travail[size_t(a)].n[a];
+    return r;
+}
+
+// The main loop: every size from the longest down, every joker letter, every subset; each
+// multiset is queued for lookup once per size and joker letter.
+template <class Queue>
+class Parcours {
+public:
+    Parcours(const Lettres& l, const TablesMasques& t, const Reserves& r, Collecte& c, Queue& file)
+        : l_(l), t_(t), r_(r), c_(c), file_(file),
+          // Multiset numbers already looked up under the current size and joker letter: the
+          // same slot read again with the same working letters can accept nothing new. Under
+          // another joker letter the working letters differ, and the slot is read again.
+          vus_(size_t(l.produit) * 27, 0),
+          basBits_(l.bitJoker >= 0 ? (1u << l.bitJoker) - 1 : 0)
+    {
+    }
+
+    // Returns the number of lookups.
+    qsizetype parcourt(int longueurMin)
+    {
+        for (int taille = l_.n; taille >= longueurMin; --taille)
+            for (int a = 0; a < (l_.joker ? 26 : 1); ++a) {
+                if (l_.joker && a == 1)
+                    file_.vide();  // the notes of this size are all taken before the later letters use them
+                passe(taille, a);
+            }
+        file_.vide();
+        return lookups_;
+    }
+
+private:
+    // One size under one joker letter (the letter A without a joker).
+    struct Passe {
+        int taille;
+        int a;  // the joker letter, 0 to 25
+        const Reserve* reserve;
+        char16_t codeJoker;
+        quint32 masqueAvant;        // places of base letters up to the joker letter: it sorts after them
+        int copiesJoker;
+        quint32 masqueLettreJoker;  // the places that hold the joker letter among the base letters
+        size_t premiereNote;
+    };
+
+    void passe(int taille, int a)
+    {
+        ++passe_;
+        Passe p{taille, a, &r_.travail[size_t(a)], char16_t(u'A' + a), 0, l_.copies[size_t(a)], 0,
+                size_t(taille) * size_t(l_.produit)};
+        int avant = 0;
+        while (avant < l_.nb && l_.codePlace[size_t(avant)] <= p.codeJoker)
+            ++avant;
+        p.masqueAvant = (1u << avant) - 1;
+        p.masqueLettreJoker = p.masqueAvant & ~((1u << (avant - p.copiesJoker)) - 1);
+        // Under a later joker letter, the subsets of base letters alone matter only when words
+        // needing that letter were noted for this size.
+        const bool baseSeule = !l_.joker || a == 0 || c_.anoteTaille(taille, a);
+        for (const quint16 m : (baseSeule ? t_.masquesTaille : t_.masquesJoker)[size_t(taille)])
+            sousEnsemble(m, p);
+    }
+
+    void sousEnsemble(quint16 m, const Passe& p)
+    {
+        const bool avecJoker = l_.joker && (m >> l_.bitJoker & 1);
+        const quint32 mb = l_.joker ? ((m >> (l_.bitJoker + 1)) << l_.bitJoker) | (m & basBits_) : m;
+        if (mb & l_.empoisonne)
+            return;
+        size_t id = t_.numero[mb];
+        const quint32 mp = t_.masquePlaces[mb];
+        if (avecJoker) {
+            if (nbBits(mp & p.masqueLettreJoker) < p.copiesJoker)
+                id += size_t(l_.rang[size_t(p.a)]);  // the joker takes a copy the subset left
+            else
+                id += size_t(l_.produit) * size_t(p.a + 1);  // one letter beyond the base letters
+        }
+        if (vus_[id] == passe_)
+            return;
+        vus_[id] = passe_;
+        const bool multiensembleBase = id < size_t(l_.produit);
+        if (l_.joker && p.a > 0 && multiensembleBase) {
+            // A multiset of base letters (the joker, if taken, standing for a copy of a base
+            // letter): its slot was read under the letter A, and only the words noted there for
+            // this letter can be new. The same letters met again under this joker letter give
+            // nothing more.
+            if (c_.anote(p.premiereNote + id, p.a))
+                file_.ajoute(Recherche{0, 0, p.taille, p.reserve, -1, qint32(p.premiereNote + id), p.a});
+            return;
+        }
+        qint32 hash;
+        quint64 triee;
+        if (avecJoker) {
+            cleAvecJoker(mp, p, hash, triee);
+        } else {
+            hash = t_.hashPlaces[mp];
+            triee = t_.triPlaces[mp];
+        }
+        const bool note = l_.joker && p.a == 0 && multiensembleBase;
+        ++lookups_;
+        file_.ajoute(Recherche{hash, triee, p.taille, p.reserve, note ? qint32(p.premiereNote + id) : -1, -1, p.a});
+    }
+
+    // The slot and the sorted letters of a subset with the joker letter placed among its places.
+    void cleAvecJoker(quint32 mp, const Passe& p, qint32& hash, quint64& triee) const
+    {
+        const quint32 gauche = mp & p.masqueAvant;
+        const quint32 droite = mp & ~p.masqueAvant;
+        const qint64 h = (qint64(t_.hashPlaces[gauche]) * 256 + p.codeJoker) % kSlots;
+        hash = qint32((h * t_.puissance[nbBits(droite)] + t_.hashPlaces[droite]) % kSlots);
+        const int g = nbBits(gauche);
+        triee = t_.triPlaces[gauche] | (quint64(p.a + 1) << (5 * g)) | (t_.triPlaces[droite] << (5 * (g + 1)));
+    }
+
+    const Lettres& l_;
+    const TablesMasques& t_;
+    const Reserves& r_;
+    Collecte& c_;
+    Queue& file_;
+    std::vector<quint16> vus_;
+    quint16 passe_ = 0;
+    const quint32 basBits_;
+    qsizetype lookups_ = 0;
+};
+
+// The subsets looked up through a queue over a reader of the index (or of its packed keys).
+template <class Lecture, class Source>
+qsizetype parcourtAvec(const Source& source, const Lettres& l, const TablesMasques& t, const Reserves& r,
+                    Collecte& collecte, int longueurMin)
+{
+    Lecture lecture(source, collecte);
+    File<Lecture> file(lecture);
+    return Parcours<File<Lecture>>(l, t, r, collecte, file).parcourt(longueurMin);
+}
+
 } // namespace
 
 AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
@@ -478,240 +771,24 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
 {
     AnagramResult r;
     const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
-    const int n = int(s.size());
-    const qsizetype jokers = s.count(u'?');
-    if (jokers >= 2) {
+    if (s.count(u'?') >= 2) {
         r.tropDeJokers = true;
         return r;
     }
     longueurMin = std::max(longueurMin, 2);
-    if (n < longueurMin || !index.built())
+    if (s.size() < longueurMin || !index.built())
         return r;
 
-    // Bit b of a mask selects the character n - 1 - b of the letters. The joker's bit, if
-    // any, is taken out: the other characters ("base letters") keep their order in the
-    // base masks.
-    const bool joker = jokers == 1;
-    const int posJoker = joker ? int(s.indexOf(u'?')) : -1;
-    const int bitJoker = joker ? n - 1 - posJoker : -1;
-    const int nb = joker ? n - 1 : n;
-    std::vector<int> lettreBase(static_cast<size_t>(nb));  // 0 to 25, or -1 for a character that is no letter
-    std::vector<char16_t> codeBase(static_cast<size_t>(nb));
-    quint32 empoisonne = 0;  // base bits whose character no word of A to Z can hold
-    for (int b = 0, bo = 0; bo < n; ++bo) {
-        if (bo == bitJoker)
-            continue;
-        const char16_t c = s.at(n - 1 - bo).unicode();
-        codeBase[size_t(b)] = c;
-        lettreBase[size_t(b)] = (c >= u'A' && c <= u'Z') ? c - u'A' : -1;
-        if (lettreBase[size_t(b)] < 0)
-            empoisonne |= 1u << b;
-        ++b;
-    }
-
-    // The base letters in ascending code order ("places"): a subset read place by place
-    // gives its sorted letters, so its index slot can be hashed one letter at a time.
-    std::vector<int> ordre(static_cast<size_t>(nb));
-    for (int b = 0; b < nb; ++b)
-        ordre[size_t(b)] = b;
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&](int x, int y) { return codeBase[size_t(x)] < codeBase[size_t(y)]; });
-    std::vector<int> place(static_cast<size_t>(nb));
-    std::vector<char16_t> codePlace(static_cast<size_t>(nb));
-    for (int p = 0; p < nb; ++p) {
-        place[size_t(ordre[size_t(p)])] = p;
-        codePlace[size_t(p)] = codeBase[size_t(ordre[size_t(p)])];
-    }
-
-    // A multiset of base letters as a number: one digit per distinct letter (the number of
-    // its copies taken), so that equal subsets share one number and one lookup.
-    std::vector<int> rang(26, 0), copies(26, 0);
-    int produit = 1;
-    for (int p = 0; p < nb; ++p) {
-        const int l = lettreBase[size_t(ordre[size_t(p)])];
-        if (l >= 0)
-            ++copies[size_t(l)];
-    }
-    for (int l = 0; l < 26; ++l)
-        if (copies[size_t(l)] > 0) {
-            rang[size_t(l)] = produit;
-            produit *= copies[size_t(l)] + 1;
-        }
-
-    const size_t nbMasques = size_t(1) << nb;
-    std::vector<quint16> masquePlaces(nbMasques, 0);  // base mask -> mask of places
-    std::vector<quint16> numero(nbMasques, 0);        // base mask -> its multiset's number
-    std::vector<qint32> hashPlaces(nbMasques, 0);     // mask of places -> slot of its letters
-    std::vector<quint64> triPlaces(nbMasques, 0);     // mask of places -> its letters packed
-    for (size_t m = 1; m < nbMasques; ++m) {
-        const int b = std::countr_zero(m);
-        const size_t reste = m & (m - 1);
-        masquePlaces[m] = quint16(masquePlaces[reste] | (1u << place[size_t(b)]));
-        const int l = lettreBase[size_t(b)];
-        numero[m] = quint16(numero[reste] + (l >= 0 ? rang[size_t(l)] : 0));
-        // Places in ascending order: the highest place is the last letter of the key.
-        const int haut = std::bit_width(m) - 1;
-        const size_t sansHaut = m ^ (size_t(1) << haut);
-        hashPlaces[m] = qint32((qint64(hashPlaces[sansHaut]) * 256 + codePlace[size_t(haut)]) % kSlots);
-        const int lp = lettreBase[size_t(ordre[size_t(haut)])];
-        triPlaces[m] = triPlaces[sansHaut] | (quint64(lp + 1) << (5 * nbBits(quint32(sansHaut))));
-    }
-    qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
-    puissance[0] = 1;
-    for (int k = 1; k <= kMaxLettresAna; ++k)
-        puissance[k] = qint32(qint64(puissance[k - 1]) * 256 % kSlots);
-
-    // The masks of each size, highest first; and those that hold the joker.
-    std::vector<std::vector<quint16>> masquesTaille(size_t(n) + 1), masquesJoker(size_t(n) + 1);
-    for (int m = (1 << n) - 1; m >= 3; --m) {
-        masquesTaille[size_t(nbBits(quint32(m)))].push_back(quint16(m));
-        if (jokers == 1 && (m >> (n - 1 - s.indexOf(u'?')) & 1))
-            masquesJoker[size_t(nbBits(quint32(m)))].push_back(quint16(m));
-    }
-
-    const int J = joker ? 26 : 1;
-    // The working letters of each joker letter: the base letters, and the joker letter once.
-    Reserve base;
-    for (int l = 0; l < 26; ++l)
-        base.n[l] = quint8(copies[size_t(l)]);
-    std::vector<Reserve> travail(static_cast<size_t>(J));
-    for (int a = 0; a < J; ++a) {
-        for (int l = 0; l < 26; ++l)
-            travail[size_t(a)].n[l] = quint8(copies[size_t(l)]);
-        if (joker)
-            ++travail[size_t(a)].n[a];
-    }
-    // Multiset numbers already looked up under the current size and joker letter: the same
-    // slot read again with the same working letters can accept nothing new. Under another
-    // joker letter the working letters differ, and the slot is read again.
-    std::vector<quint16> vus(size_t(produit) * 27, 0);
-    quint16 passe = 0;
-
+    const Lettres l = litLettres(s);
+    const TablesMasques t = tablesMasques(l);
+    const Reserves travail = reserves(l);
     const bool parCles = cles && cles->decrit(index);
-    Collecte collecte(index, obligatoire, &base, joker ? size_t(produit) * size_t(n + 1) : 0,
+    Collecte collecte(index, obligatoire, &travail.base, l.joker ? size_t(l.produit) * size_t(l.n + 1) : 0,
                       parCles || index.ordonne());
-    LectureIndex lectureIndex(index, collecte);
-    File<LectureIndex> fileIndex(lectureIndex);
-    std::optional<LectureCles> lectureCles;
-    std::optional<File<LectureCles>> fileCles;
-    if (parCles) {
-        lectureCles.emplace(*cles, collecte);
-        fileCles.emplace(*lectureCles);
-    }
-    const auto cherche = [&](const Recherche& q) {
-        if (parCles)
-            fileCles->ajoute(q);
-        else
-            fileIndex.ajoute(q);
-    };
-    const quint32 basBits = bitJoker >= 0 ? (1u << bitJoker) - 1 : 0;
-    for (int taille = n; taille >= longueurMin; --taille) {
-        for (int a = 0; a < J; ++a) {
-            if (joker && a == 1) {
-                // The notes of this size are all taken before the later letters use them.
-                if (parCles)
-                    fileCles->vide();
-                else
-                    fileIndex.vide();
-            }
-            ++passe;
-            const Reserve* reserve = &travail[size_t(a)];
-            const char16_t codeJoker = char16_t(u'A' + a);
-            // Places of base letters up to the joker letter: the joker sorts after them.
-            int avant = 0;
-            while (avant < nb && codePlace[size_t(avant)] <= codeJoker)
-                ++avant;
-            const quint32 masqueAvant = (1u << avant) - 1;
-            // The places that hold the joker letter among the base letters.
-            const int copiesJoker = copies[size_t(a)];
-            const quint32 masqueLettreJoker = masqueAvant & ~((1u << (avant - copiesJoker)) - 1);
-            const size_t premiereNote = size_t(taille) * size_t(produit);
-
-            // Under a later joker letter, the subsets of base letters alone matter only when
-            // words needing that letter were noted for this size.
-            const bool baseSeule = !joker || a == 0 || collecte.anoteTaille(taille, a);
-            for (const quint16 m : (baseSeule ? masquesTaille : masquesJoker)[size_t(taille)]) {
-                const bool avecJoker = joker && (m >> bitJoker & 1);
-                const quint32 mb = joker ? ((m >> (bitJoker + 1)) << bitJoker) | (m & basBits) : m;
-                if (mb & empoisonne)
-                    continue;
-                size_t id = numero[mb];
-                const quint32 mp = masquePlaces[mb];
-                if (avecJoker) {
-                    if (nbBits(mp & masqueLettreJoker) < copiesJoker)
-                        id += size_t(rang[size_t(a)]);  // the joker takes a copy the subset left
-                    else
-                        id += size_t(produit) * size_t(a + 1);  // one letter beyond the base letters
-                }
-                if (vus[id] == passe)
-                    continue;
-                vus[id] = passe;
-                if (joker && a > 0 && id < size_t(produit)) {
-                    // A multiset of base letters (the joker, if taken, standing for a copy of
-                    // a base letter): its slot was read under the letter A, and only the words
-                    // noted there for this letter can be new. The same letters met again under
-                    // this joker letter give nothing more.
-                    if (collecte.anote(premiereNote + id, a))
-                        cherche(Recherche{0, 0, taille, reserve, -1, qint32(premiereNote + id), a});
-                    continue;
-                }
-                qint32 hash;
-                quint64 triee;
-                if (avecJoker) {
-                    const quint32 gauche = mp & masqueAvant;
-                    const quint32 droite = mp & ~masqueAvant;
-                    const qint64 h = (qint64(hashPlaces[gauche]) * 256 + codeJoker) % kSlots;
-                    hash = qint32((h * puissance[nbBits(droite)] + hashPlaces[droite]) % kSlots);
-                    const int g = nbBits(gauche);
-                    triee = triPlaces[gauche] | (quint64(a + 1) << (5 * g)) | (triPlaces[droite] << (5 * (g + 1)));
-                } else {
-                    hash = hashPlaces[mp];
-                    triee = triPlaces[mp];
-                }
-                const bool note = joker && a == 0 && id < size_t(produit);
-                ++r.lookups;
-                cherche(Recherche{hash, triee, taille, reserve, note ? qint32(premiereNote + id) : -1, -1, a});
-            }
-        }
-    }
-    if (parCles)
-        fileCles->vide();
-    else
-        fileIndex.vide();
+    r.lookups = parCles ? parcourtAvec<LectureCles>(*cles, l, t, travail, collecte, longueurMin)
+                        : parcourtAvec<LectureIndex>(index, l, t, travail, collecte, longueurMin);
     collecte.remplit(r);
     return r;
-}
-
-QString HexDigitToBits(const QString& digit)
-{
-    static const char* const bits[16] = {"0000", "0001", "0010", "0011", "0100", "0101", "0110", "0111",
-                                         "1000", "1001", "1010", "1011", "1100", "1101", "1110", "1111"};
-    if (digit.size() != 1)
-        return QString();
-    const char16_t c = digit.at(0).unicode();
-    if (c >= u'0' && c <= u'9')
-        return QString::fromLatin1(bits[c - u'0']);
-    if (c >= u'A' && c <= u'F')
-        return QString::fromLatin1(bits[c - u'A' + 10]);
-    return QString();
-}
-
-QString lettres(const QString& s, qint32 nn, qint32 nbl)
-{
-    if (nn < 0 || nn > 4095)
-        return QString();
-    const QString hex = QString::number(nn, 16).toUpper().rightJustified(3, u'0');
-    QString bits;
-    for (QChar d : hex)
-        bits += HexDigitToBits(QString(d));
-    if (bits.count(u'1') != nbl)
-        return QString();
-    const QString place = s.rightJustified(kMaxLettresAna, u' ');
-    QString out;
-    for (int i = 0; i < kMaxLettresAna; ++i)
-        if (bits.at(i) == u'1')
-            out += place.at(i);
-    return out;
 }
 
 QString texteHeure(const QTime& t)

@@ -46,15 +46,6 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
                                         int longueurMin, const QString& obligatoire,
                                         const ClesAnagrammes* cles = nullptr);
 
-// The characters of s selected by the mask nn (bit 0 selects the last of the 12 places, s
-// being padded on the left with blanks to 12) when nn has exactly nbl bits set; else empty.
-// A mask outside 0 to 4095 selects nothing.
-QString lettres(const QString& s, qint32 nn, qint32 nbl);
-
-// One upper-case hexadecimal digit as its four bits, most significant first ("A" gives
-// "1010"); any other text gives the empty string.
-QString HexDigitToBits(const QString& digit);
-
 // The time of day to the second, "hh:mm:ss".
 QString texteHeure(const QTime& t);
 // The time between two times of day read to the second, as "hh:mm:ss" (past midnight the

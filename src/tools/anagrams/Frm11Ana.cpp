@@ -191,11 +191,6 @@ Frm11Ana::~Frm11Ana()
         ctx_.words.AnaLoaded = 0;
 }
 
-QString Frm11Ana::lettres(const QString& s, qint32 nn, qint32 nbl)
-{
-    return ::lettres(s, nn, nbl);
-}
-
 QString Frm11Ana::sChangeCaractere(const QString& laChaine, const QString& old_car, const QString& new_car)
 {
     return ::sChangeCaractere(laChaine, old_car, new_car);

@@ -26,8 +26,6 @@ public:
     explicit Frm11Ana(AppContext& ctx, QWidget* parent = nullptr);
     ~Frm11Ana() override;
 
-    // The characters of s selected by the mask nn when it has nbl bits set.
-    static QString lettres(const QString& s, qint32 nn, qint32 nbl);
     static QString sChangeCaractere(const QString& laChaine, const QString& old_car, const QString& new_car);
 
     QLineEdit* TxtCh = nullptr;

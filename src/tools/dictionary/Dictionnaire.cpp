@@ -267,6 +267,27 @@ QString messageLecture(const ResultatDico& r, const QString& sautLigne)
     return {};
 }
 
+QList<TexteLabel> textesLabelsDico(const ResultatDico& r)
+{
+    QList<TexteLabel> textes;
+    if (r.echec)
+        textes.append({"LblDef4", TexteDico::Inexistant});
+    else
+        textes.append({"LblDef1", r.entete});
+    textes.append({"LblDef2", r.nature});
+    textes.append({"LblDef3", r.definition});
+    if (r.nonAdmis)
+        textes.append({"LblValideODS", TexteDico::NonAdmisDico});
+    else
+        textes.append({"Lbl(2)", r.validite});  // empty for an absent word
+    if (r.scoreAffiche) {
+        textes.append({"Lbl(0)", TexteDico::Rapporte});
+        textes.append({"LblPts", QString::number(r.score)});
+        textes.append({"Lbl(1)", TexteDico::Points});
+    }
+    return textes;
+}
+
 QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
 {
     QStringList lignes;
@@ -275,20 +296,7 @@ QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
             lignes << QString::fromLatin1(label) + QStringLiteral(": ") + QString(texte).replace(sautLigne, QStringLiteral("\n"));
     };
     ajoute("Message", messageLecture(r, sautLigne));
-    if (r.echec)
-        ajoute("LblDef4", TexteDico::Inexistant);
-    else
-        ajoute("LblDef1", r.entete);
-    ajoute("LblDef2", r.nature);
-    ajoute("LblDef3", r.definition);
-    if (r.nonAdmis)
-        ajoute("LblValideODS", TexteDico::NonAdmisDico);
-    else if (!r.echec)
-        ajoute("Lbl(2)", r.validite);
-    if (r.scoreAffiche) {
-        ajoute("Lbl(0)", TexteDico::Rapporte);
-        ajoute("LblPts", QString::number(r.score));
-        ajoute("Lbl(1)", TexteDico::Points);
-    }
+    for (const TexteLabel& t : textesLabelsDico(r))
+        ajoute(t.label, t.texte);
     return lignes;
 }

@@ -106,6 +106,17 @@ ResultatDico ChercheDefinition(const RequeteRecherche& requete);
 // The message a lookup shows about the definitions file; empty when there is none.
 QString messageLecture(const ResultatDico& r, const QString& sautLigne);
 
+// One result label of the dictionary window, by its object name, and the text a lookup gives it.
+struct TexteLabel {
+    const char* label;
+    QString texte;
+};
+
+// The texts a lookup gives the dictionary window's result labels, in the window's order. The
+// window sets each listed label (an empty text leaves empty a label the search emptied); the
+// labels not listed keep their texts.
+QList<TexteLabel> textesLabelsDico(const ResultatDico& r);
+
 // What the dictionary window shows after a lookup has run out (blink ended), one
 // "Label: text" per label in the window's order, empty labels left out; a message box
 // shown on the way comes first as "Message: text". Line breaks inside a text become LF.

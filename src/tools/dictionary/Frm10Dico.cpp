@@ -137,27 +137,22 @@ void Frm10Dico::CmdCtrl_Click()
 void Frm10Dico::TimCherche_Timer()
 {
     const ResultatDico r = lanceRecherche(VarianteRecherche::Dictionnaire);
-    if (!r.entete.isEmpty())
-        LblDef1->setText(r.entete);
+    for (const TexteLabel& t : textesLabelsDico(r)) {
+        auto* l = findChild<QLabel*>(QLatin1String(t.label), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(l);
+        l->setText(t.texte);
+    }
     if (r.nonAdmis) {
         Lbl[2]->hide();
-        LblValideODS->setText(TexteDico::NonAdmisDico);
         TimCligno->start(700);
         ImfInfo->show();
-    } else {
-        Lbl[2]->setText(r.validite);
     }
-    if (!r.nature.isEmpty())
-        LblDef2->setText(r.nature);
     setCopie(r.copie);
-    if (r.definitionEcrite)
-        LblDef3->setText(r.definition);
     signaleFichier(r);
     if (r.echec) {
         LblDef1->hide();
         LblDef4->show();
     } else {
-        LblPts->setText(QString::number(r.score));
         LblPts->show();
         for (QLabel* l : Lbl)
             l->show();

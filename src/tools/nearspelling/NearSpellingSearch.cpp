@@ -231,6 +231,120 @@ ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QStri
     return out;
 }
 
+namespace {
+
+// The fast search in steps: the blocks of the candidate lengths are found, cut into parts,
+// the parts scanned on a few threads (ScanRapide), and the rows kept in each block merged
+// back into list order.
+
+// The blocks of the candidate lengths, each in list order, and their number of words.
+struct Candidats {
+    std::vector<ListeMots::Bloc> blocs;
+    qsizetype nombre = 0;
+};
+
+Candidats blocsCandidats(const ListeMots& dico, const QString& mot, bool plusMoins)
+{
+    Candidats c;
+    for (qsizetype l : {mot.size() - 1, mot.size(), mot.size() + 1}) {
+        if (l != mot.size() && !plusMoins)
+            continue;
+        const ListeMots::Bloc b = dico.bloc(int(l));
+        if (b.nombre > 0) {
+            c.blocs.push_back(b);
+            c.nombre += b.nombre;
+        }
+    }
+    return c;
+}
+
+// The threads asked for (0: as many as the machine offers for a large list), at least one and
+// no more than the candidates.
+int nombreThreads(int threads, const ListeMots& dico, qsizetype candidats)
+{
+    if (threads <= 0)
+        threads = dico.size() < 50000 ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+    return int(std::max<qsizetype>(1, std::min<qsizetype>(threads, candidats)));
+}
+
+// Words k0 to k1 (excluded) of one block.
+struct Part {
+    size_t bloc;
+    qsizetype k0, k1;
+};
+
+// Each block is cut into `threads` parts; the parts of one block follow each other.
+std::vector<Part> decoupe(const std::vector<ListeMots::Bloc>& blocs, int threads)
+{
+    std::vector<Part> parts;
+    for (size_t i = 0; i < blocs.size(); ++i) {
+        const qsizetype pas = (blocs[i].nombre + threads - 1) / threads;
+        for (qsizetype k = 0; k < blocs[i].nombre; k += pas)
+            parts.push_back({i, k, std::min(blocs[i].nombre, k + pas)});
+    }
+    return parts;
+}
+
+// Runs travaille(0) to travaille(threads - 1), each on a thread of its own (here when no
+// thread can be had), and rethrows the first exception any of them threw.
+template <class Travail>
+void executeEnParallele(int threads, const Travail& travaille)
+{
+    if (threads == 1) {
+        travaille(0);
+        return;
+    }
+    std::vector<std::exception_ptr> erreurs(static_cast<size_t>(threads));
+    std::vector<std::thread> pool;
+    for (int t = 0; t < threads; ++t) {
+        auto tache = [&, t] {
+            try {
+                travaille(size_t(t));
+            } catch (...) {
+                erreurs[size_t(t)] = std::current_exception();
+            }
+        };
+        try {
+            pool.emplace_back(tache);
+        } catch (const std::system_error&) {
+            tache();  // no thread to be had: this part runs here
+        }
+    }
+    for (auto& th : pool)
+        th.join();
+    for (const auto& e : erreurs)
+        if (e)
+            std::rethrow_exception(e);
+}
+
+// The kept words of each block come in list order: the blocks are merged by position.
+ResultatApprochant fusionne(size_t nbBlocs, const std::vector<Part>& parts,
+                            std::vector<std::vector<Trouve>>& trouves, const QString& saut)
+{
+    std::vector<std::vector<Trouve>> parBloc(nbBlocs);
+    for (size_t p = 0; p < parts.size(); ++p)
+        for (Trouve& t : trouves[p])
+            parBloc[parts[p].bloc].push_back(std::move(t));
+    std::vector<size_t> curseur(nbBlocs, 0);
+    ResultatApprochant out;
+    out.texte = enTeteApprochant();
+    for (;;) {
+        size_t suivant = nbBlocs;
+        for (size_t i = 0; i < nbBlocs; ++i)
+            if (curseur[i] < parBloc[i].size() &&
+                (suivant == nbBlocs ||
+                 parBloc[i][curseur[i]].position < parBloc[suivant][curseur[suivant]].position))
+                suivant = i;
+        if (suivant == nbBlocs)
+            break;
+        out.texte += saut + parBloc[suivant][curseur[suivant]++].ligne;
+        ++out.nombre;
+    }
+    return out;
+}
+
+} // namespace
+
 ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins,
                                         int seuil, const QString& saut, int threads)
 {
@@ -239,86 +353,16 @@ ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mo
     if (!lettresAZ(motMaj) || motMaj.size() > kLongMaxRapide || seuil < 1 || seuil > 100)
         return RechercheApprochantsSimple(dico, mot, plusMoins, seuil, saut);
 
-    // The blocks of the candidate lengths, each in list order.
-    std::vector<ListeMots::Bloc> blocs;
-    qsizetype candidats = 0;
-    for (qsizetype l : {mot.size() - 1, mot.size(), mot.size() + 1}) {
-        if (l != mot.size() && !plusMoins)
-            continue;
-        const ListeMots::Bloc b = dico.bloc(int(l));
-        if (b.nombre > 0) {
-            blocs.push_back(b);
-            candidats += b.nombre;
-        }
-    }
-    if (threads <= 0)
-        threads = dico.size() < 50000 ? 1 : int(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
-    threads = int(std::max<qsizetype>(1, std::min<qsizetype>(threads, candidats)));
-
-    // Each block is cut into `threads` parts; the parts of one block follow each other.
-    struct Part {
-        size_t bloc;
-        qsizetype k0, k1;
-    };
-    std::vector<Part> parts;
-    for (size_t i = 0; i < blocs.size(); ++i) {
-        const qsizetype pas = (blocs[i].nombre + threads - 1) / threads;
-        for (qsizetype k = 0; k < blocs[i].nombre; k += pas)
-            parts.push_back({i, k, std::min(blocs[i].nombre, k + pas)});
-    }
+    const Candidats candidats = blocsCandidats(dico, mot, plusMoins);
+    threads = nombreThreads(threads, dico, candidats.nombre);
+    const std::vector<Part> parts = decoupe(candidats.blocs, threads);
     const ScanRapide scan{mot, motMaj, seuil};
     std::vector<std::vector<Trouve>> trouves(parts.size());
-    const auto travaille = [&](size_t t) {
+    executeEnParallele(threads, [&](size_t t) {
         for (size_t p = t; p < parts.size(); p += size_t(threads))
-            trouves[p] = scan(dico, blocs[parts[p].bloc], parts[p].k0, parts[p].k1);
-    };
-    if (threads == 1) {
-        travaille(0);
-    } else {
-        std::vector<std::exception_ptr> erreurs(static_cast<size_t>(threads));
-        std::vector<std::thread> pool;
-        for (int t = 0; t < threads; ++t) {
-            auto tache = [&, t] {
-                try {
-                    travaille(size_t(t));
-                } catch (...) {
-                    erreurs[size_t(t)] = std::current_exception();
-                }
-            };
-            try {
-                pool.emplace_back(tache);
-            } catch (const std::system_error&) {
-                tache();  // no thread to be had: this part runs here
-            }
-        }
-        for (auto& th : pool)
-            th.join();
-        for (const auto& e : erreurs)
-            if (e)
-                std::rethrow_exception(e);
-    }
-
-    // The kept words of each block come in list order: the blocks are merged by position.
-    std::vector<std::vector<Trouve>> parBloc(blocs.size());
-    for (size_t p = 0; p < parts.size(); ++p)
-        for (Trouve& t : trouves[p])
-            parBloc[parts[p].bloc].push_back(std::move(t));
-    std::vector<size_t> curseur(blocs.size(), 0);
-    ResultatApprochant out;
-    out.texte = enTeteApprochant();
-    for (;;) {
-        size_t suivant = blocs.size();
-        for (size_t i = 0; i < blocs.size(); ++i)
-            if (curseur[i] < parBloc[i].size() &&
-                (suivant == blocs.size() ||
-                 parBloc[i][curseur[i]].position < parBloc[suivant][curseur[suivant]].position))
-                suivant = i;
-        if (suivant == blocs.size())
-            break;
-        out.texte += saut + parBloc[suivant][curseur[suivant]++].ligne;
-        ++out.nombre;
-    }
-    return out;
+            trouves[p] = scan(dico, candidats.blocs[parts[p].bloc], parts[p].k0, parts[p].k1);
+    });
+    return fusionne(candidats.blocs.size(), parts, trouves, saut);
 }
 
 qint32 caracteresCommuns(const char16_t* a, int la, const char16_t* b, int lb)
