@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QWindow>
 
-MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
+MDI::MDI(AppContext& ctx, QWidget* parent) : Cadre(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Lexiparc"));
@@ -135,6 +135,11 @@ void MDI::TimDem_Timer()
 {
     TimDem->stop();
     Foc->setFocus();
+}
+
+QSize MDI::tailleEnTwips() const
+{
+    return QSize(pixelsToTwips(width()), pixelsToTwips(height()));
 }
 
 void MDI::setCouleurFenetre(const QColor& color)
