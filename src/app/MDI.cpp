@@ -66,10 +66,8 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : Cadre(parent), ctx_(ctx)
         {CmdCodPos, &FabriqueFrm14CD},          {CmdOptions, &FabriqueFrm04Options},
         {CmdAbout, &FabriqueFrm20About},
     };
-    for (const auto& [button, fabrique] : outils) {
-        button->setEnabled(fabrique->create != nullptr);
+    for (const auto& [button, fabrique] : outils)
         connect(button, &QPushButton::clicked, this, [this, f = fabrique] { OuvreOutil(*f); });
-    }
     connect(CmdQ, &QPushButton::clicked, this, &MDI::CmdQ_Click);
 
     Foc = new QLineEdit(PicCmd);
