@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "app/Fabriques.h"
+#include "about/Fabriques.h"
 
 #include "about/Frm20About.h"
 

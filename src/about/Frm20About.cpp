@@ -2,7 +2,7 @@
 #include "about/Frm20About.h"
 
 #include "about/FrmMail.h"
-#include "app/MDI.h"
+#include "common/Cadre.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
 
@@ -86,8 +86,7 @@ void Frm20About::Form_Load()
 {
     setFixedSize(FraLoad->width() + twipsToPixels(90), FraLoad->height() + twipsToPixels(120));
     // Centred across the main frame, a quarter of the free height from its top.
-    const QSize cadre = ctx_.mdi ? QSize(pixelsToTwips(ctx_.mdi->width()), pixelsToTwips(ctx_.mdi->height()))
-                                 : ctx_.platform.screenSizeTwips();
+    const QSize cadre = ctx_.mdi ? ctx_.mdi->tailleEnTwips() : ctx_.platform.screenSizeTwips();
     move(twipsToPixels((cadre.width() - pixelsToTwips(width())) / 2),
          twipsToPixels((cadre.height() - pixelsToTwips(height())) / 4));
     Sha1->move(Sha1->x(), twipsToPixels(60));

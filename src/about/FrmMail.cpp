@@ -2,7 +2,6 @@
 #include "about/FrmMail.h"
 
 #include "about/UrlMail.h"
-#include "app/MDI.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
 

@@ -1,8 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
-#include "app/Fabriques.h"
 #include "common/AppContext.h"
+#include "common/Cadre.h"
 
 #include <QWidget>
 #include <array>

@@ -4,6 +4,7 @@
 #include "app/Frm02Charge.h"
 #include "common/Options.h"
 #include "common/Windows.h"
+#include "data/InitialiseModule.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/AppContext.h"
+#include "data/WordData.h"
 
 #include <QWidget>
 

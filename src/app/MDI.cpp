@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <QWindow>
 
-MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
+MDI::MDI(AppContext& ctx, QWidget* parent) : Cadre(parent), ctx_(ctx)
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(QStringLiteral("Lexiparc"));
@@ -66,10 +66,8 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx)
         {CmdCodPos, &FabriqueFrm14CD},          {CmdOptions, &FabriqueFrm04Options},
         {CmdAbout, &FabriqueFrm20About},
     };
-    for (const auto& [button, fabrique] : outils) {
-        button->setEnabled(fabrique->create != nullptr);
+    for (const auto& [button, fabrique] : outils)
         connect(button, &QPushButton::clicked, this, [this, f = fabrique] { OuvreOutil(*f); });
-    }
     connect(CmdQ, &QPushButton::clicked, this, &MDI::CmdQ_Click);
 
     Foc = new QLineEdit(PicCmd);
@@ -135,6 +133,11 @@ void MDI::TimDem_Timer()
 {
     TimDem->stop();
     Foc->setFocus();
+}
+
+QSize MDI::tailleEnTwips() const
+{
+    return QSize(pixelsToTwips(width()), pixelsToTwips(height()));
 }
 
 void MDI::setCouleurFenetre(const QColor& color)

@@ -3,8 +3,11 @@
 
 #include "app/Fabriques.h"
 #include "common/AppContext.h"
+#include "common/Cadre.h"
+// The frame runs on a whole context: its word tables, and the module as the start fills it.
+#include "data/InitialiseModule.h"
+#include "data/WordData.h"
 
-#include <QMainWindow>
 #include <QPointer>
 #include <map>
 
@@ -16,22 +19,20 @@ class QPushButton;
 class QTimer;
 
 // The main frame: the child windows in its client area, the vertical tool bar on its left.
-class MDI : public QMainWindow {
+class MDI : public Cadre {
     Q_OBJECT
 public:
     explicit MDI(AppContext& ctx, QWidget* parent = nullptr);
     ~MDI() override;
 
-    // Opens a window of the tool bar, or gives the focus to it when it is already shown.
-    // Returns the window (null when this build has none).
-    QWidget* OuvreOutil(const Fabrique& fabrique);
-    // Shows a window as a child window of the frame, where the window placed itself.
-    QMdiSubWindow* ajouteFenetre(QWidget* window);
+    QWidget* OuvreOutil(const Fabrique& fabrique) override;
+    QMdiSubWindow* ajouteFenetre(QWidget* window) override;
+    QSize tailleEnTwips() const override;
     // The window of a button if it is open.
     QWidget* fenetre(const Fabrique& fabrique) const;
 
-    void setCouleurFenetre(const QColor& color);  // background of the client area
-    void setCouleurBarre(const QColor& color);    // background of the tool bar
+    void setCouleurFenetre(const QColor& color) override;
+    void setCouleurBarre(const QColor& color) override;
 
     QMdiArea* zone() const { return zone_; }
 

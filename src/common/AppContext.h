@@ -2,16 +2,17 @@
 #pragma once
 
 #include "common/Module.h"
-#include "data/WordData.h"
 #include "platform/Platform.h"
 
-class MDI;
+class Cadre;
+struct WordData;
 
 // What every window is given: the shared state, the word tables, the platform, and the main
-// frame once it exists.
+// frame once it exists. The word tables are only named here: a window that reads them
+// includes "data/WordData.h".
 struct AppContext {
     Module& module;
     WordData& words;
     Platform& platform;
-    MDI* mdi = nullptr;
+    Cadre* mdi = nullptr;
 };

@@ -36,8 +36,3 @@ struct Module {
 
 // The program's version text, the design caption of the start screen's version label.
 inline constexpr const char* kVersionText = "1.20";
-
-// Fills what the start screen sets at load: the line break and message title, the program's
-// folder (with one trailing separator) and the definitions file path, and the display
-// constants of the shipped data.
-void initialiseModule(Module& m, const QString& applicationFolder, const QString& version);

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "app/Fabriques.h"
+#include "tools/dictionary/Fabriques.h"
 
 #include "tools/dictionary/Frm10Dico.h"
 #include "tools/dictionary/Frm15Scrabble.h"

@@ -4,6 +4,7 @@
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
+#include "data/WordData.h"
 #include "tools/dictionary/Dictionnaire.h"
 #include "tools/dictionary/GetIni.h"
 

@@ -6,6 +6,7 @@
 #include "common/FiltreSaisieAZ.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
+#include "data/WordData.h"
 
 #include <QCheckBox>
 #include <QFrame>

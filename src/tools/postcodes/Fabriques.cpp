@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "app/Fabriques.h"
+#include "tools/postcodes/Fabriques.h"
 
 #include "tools/postcodes/Frm14CD.h"
 

@@ -1,7 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/postcodes/Frm14CD.h"
 
-#include "app/MDI.h"
+#include "common/Cadre.h"
 #include "common/Cascade.h"
 #include "common/Colors.h"
 #include "common/InternalError.h"

@@ -1,7 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/postcodes/Frm21About.h"
 
-#include "app/MDI.h"
+#include "common/Cadre.h"
 #include "common/Colors.h"
 #include "common/Windows.h"
 #include "tools/postcodes/CommuneLiens.h"
@@ -72,8 +72,9 @@ Frm21About::~Frm21About()
 void Frm21About::Form_Load()
 {
     if (ctx_.mdi) {
-        const int left = (pixelsToTwips(ctx_.mdi->width()) - kLargeur) / 2;
-        const int top = (pixelsToTwips(ctx_.mdi->height()) - kHauteur) / 4;
+        const QSize cadre = ctx_.mdi->tailleEnTwips();
+        const int left = (cadre.width() - kLargeur) / 2;
+        const int top = (cadre.height() - kHauteur) / 4;
         move(twipsToPixels(left), twipsToPixels(top));
     }
     if (fenetreCP_)

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "app/Fabriques.h"
+#include "tools/synonyms/Fabriques.h"
 
 #include "tools/synonyms/Frm12Syno.h"
 

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "common/Module.h"
+#include "data/InitialiseModule.h"
 
 #include "common/Paths.h"
 #include "data/DataCounts.h"

@@ -1,0 +1,7 @@
+// Lexiparc — GPL-3.0-or-later.
+#pragma once
+
+#include "common/Cadre.h"
+
+// The crossword window, as the main frame makes it.
+extern const Fabrique FabriqueFrm13MotCroix;
