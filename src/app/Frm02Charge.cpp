@@ -17,10 +17,6 @@ namespace {
 // The code of the loading screen in internal-error reports.
 const QString kCodeErreur = QStringLiteral("101");
 
-constexpr qint32 kGrisFonce = 0x404040;
-constexpr qint32 kNoir = 0x000000;
-constexpr qint32 kGris = 0x808080;
-
 void couleurTexte(QWidget* w, qint32 bgr)
 {
     QPalette pal = w->palette();

@@ -14,9 +14,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr qint32 kBlanc = 16777215;     // &HFFFFFF
-constexpr qint32 kGrisClair = 14737632; // &HE0E0E0
-
 QColor fond(const QLabel* l)
 {
     return l->palette().color(QPalette::Window);

@@ -22,10 +22,6 @@
 #include <QTimer>
 
 namespace {
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGrisClair = 0xE0E0E0;
-constexpr qint32 kGrisFonce = 0xC0C0C0;
-
 // The lists of one length: a font sized in pixels, like the window, and narrowed so that eleven
 // columns fit side by side; each column is as wide as the widest word of its length in the
 // shipped list, plus the list's frame, text margins and vertical scroll bar.
@@ -178,7 +174,7 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     connect(Text5, &QLineEdit::textChanged, this, &Frm11Ana::Text5_Change);
     connect(CmdCh, &QPushButton::clicked, this, &Frm11Ana::CmdCh_Click);
 
-    peintFenetre(kGrisFonce);
+    peintFenetre(kGrisArgent);
     Form_Load();
     TimLoad->start(100);
 }
@@ -392,7 +388,7 @@ void Frm11Ana::CmdCh_Click()
     }
     ctx_.platform.setPointer(this, Platform::Hourglass);
     LblInfo->setText(QStringLiteral("Recherche en cours..."));
-    peintFenetre(kGrisFonce);
+    peintFenetre(kGrisArgent);
     setEnabled(false);
     LblT1->setText(texteHeure(QTime::currentTime()));
     for (int k = 2; k <= kMaxLettresAna; ++k) {

@@ -62,7 +62,7 @@ void FenetreRechercheMot::creeControlesCommuns()
     ImfInfo->setCursor(Qt::PointingHandCursor);
     Lbl[2] = label(this, "Lbl(2)", QStringLiteral("Valide"), {});
     LblValideODS = label(this, "LblValideODS", QString(), {});
-    couleurTexte(LblValideODS, 0x0000C0);
+    couleurTexte(LblValideODS, kRougeMoyen);
     LblDef3 = label(this, "LblDef3", QString(), {});
     LblDef3->setWordWrap(true);
     LblDef3->setAlignment(Qt::AlignLeft | Qt::AlignTop);

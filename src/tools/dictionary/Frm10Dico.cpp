@@ -1,6 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/dictionary/Frm10Dico.h"
 
+#include "common/Colors.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/Windows.h"
 #include "tools/dictionary/Dictionnaire.h"
@@ -17,8 +18,6 @@ namespace {
 // Size of the window in twips.
 constexpr int kLargeur = 8250;
 constexpr int kHauteur = 6150;
-constexpr qint32 kNoir = 0x000000;
-constexpr qint32 kGris = 0xC0C0C0;
 
 // Whether a focus loss of `box` is the loss of its whole window: the focus went to another
 // window (a message box, a pop-up) or to no window of the program.
@@ -105,8 +104,8 @@ void Frm10Dico::Form_Load()
 void Frm10Dico::setCopie(bool possible)
 {
     CmdCop->setEnabled(possible);
-    couleurTexte(LblCop1, possible ? kNoir : kGris);
-    couleurTexte(LblCop2, possible ? kNoir : kGris);
+    couleurTexte(LblCop1, possible ? kNoir : kGrisArgent);
+    couleurTexte(LblCop2, possible ? kNoir : kGrisArgent);
 }
 
 void Frm10Dico::TxtCtrl_Change()

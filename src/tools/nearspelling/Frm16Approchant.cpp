@@ -23,11 +23,9 @@
 namespace {
 
 constexpr int kLongueurMax = 14;
-constexpr qint32 kCouleurFin = 0x4080;
-constexpr qint32 kCouleurErreur = 0x404040;
-constexpr qint32 kCouleurAttente = 0xFF0000;
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGris = 0xC0C0C0;
+constexpr qint32 kCouleurFin = kBrun;
+constexpr qint32 kCouleurErreur = kGrisFonce;
+constexpr qint32 kCouleurAttente = kBleu;
 
 void couleurTexte(QWidget* w, qint32 bgr)
 {
@@ -182,7 +180,7 @@ void Frm16Approchant::CmdCtrl_Click()
 {
     TxtRes->clear();
     ctx_.platform.setPointer(this, Platform::Hourglass);
-    couleurFond(TxtRes, kGris);
+    couleurFond(TxtRes, kGrisArgent);
     LblD->setText(QStringLiteral("Recherche en cours, patientez..."));
     couleurTexte(LblD, kCouleurAttente);
     TimFind->start(500);

@@ -37,10 +37,6 @@ void fond(QLineEdit* box, qint32 bgr)
     pal.setColor(QPalette::Base, colorFromNumber(bgr));
     box->setPalette(pal);
 }
-
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGrisClair = 0xE0E0E0;
-constexpr qint32 kGrisTexte = 0xC0C0C0;
 }
 
 CommuneTables& Frm14CD::tables()
@@ -87,7 +83,7 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     for (QLineEdit* t : {Txt1Foc, Txt2Foc}) {
         QPalette pal = t->palette();
         pal.setColor(QPalette::Base, colorFromNumber(kBlanc));
-        pal.setColor(QPalette::Text, colorFromNumber(kGrisTexte));
+        pal.setColor(QPalette::Text, colorFromNumber(kGrisArgent));
         t->setPalette(pal);
         t->setReadOnly(true);
     }
