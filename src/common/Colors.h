@@ -4,6 +4,7 @@
 #include "common/ColorText.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <optional>
 
@@ -30,3 +31,8 @@ qint32 numberFromColor(const QColor& color);
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 inline constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+// A place given in twips, in pixels.
+inline constexpr QRect twips(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}

@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/TextHelpers.h"
 #include "data/Resources.h"
 #include "tools/anagrams/AnagramSearch.h"
@@ -48,13 +49,6 @@ QPixmap dessinCoche(bool coche)
         g.drawPolyline(QPolygonF({QPointF(3.5, 8), QPointF(6.5, 11.5), QPointF(12.5, 3.5)}));
     }
     return p;
-}
-
-template <typename T>
-T* nomme(T* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
 }
 }
 
@@ -137,7 +131,7 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
         Lst[size_t(k)]->setUniformItemSizes(true);
         Lst[size_t(k)]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Lst[size_t(k)]->setFont(colonne);
-        peintListe(Lst[size_t(k)], kGrisClair);
+        couleurFond(Lst[size_t(k)], kGrisClair);
         NR[size_t(k)] = nomme(new QLabel(QStringLiteral("0"), this), QStringLiteral("NR(%1)").arg(k));
         NR[size_t(k)]->setGeometry(x, 534, largeur, 18);
         NR[size_t(k)]->setAlignment(Qt::AlignCenter);
@@ -205,18 +199,8 @@ void Frm11Ana::Form_Load()
 
 void Frm11Ana::peintFenetre(qint32 couleur)
 {
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(FraOptions)}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, colorFromNumber(couleur));
-        w->setPalette(p);
-    }
-}
-
-void Frm11Ana::peintListe(QListWidget* liste, qint32 couleur)
-{
-    QPalette p = liste->palette();
-    p.setColor(QPalette::Base, colorFromNumber(couleur));
-    liste->setPalette(p);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(FraOptions)})
+        metCouleur(w, QPalette::Window, couleur);
 }
 
 void Frm11Ana::activeRecherche()
@@ -393,7 +377,7 @@ void Frm11Ana::CmdCh_Click()
     LblT1->setText(texteHeure(QTime::currentTime()));
     for (int k = 2; k <= kMaxLettresAna; ++k) {
         Lst[size_t(k)]->clear();
-        peintListe(Lst[size_t(k)], kBlanc);
+        couleurFond(Lst[size_t(k)], kBlanc);
     }
     LstAna->clear();
     TimCherche->start(500);
@@ -417,7 +401,7 @@ void Frm11Ana::TimCherche_Timer()
                                                 Platform::Buttons::Ok);
         setEnabled(true);
         for (int k = 2; k <= kMaxLettresAna; ++k)
-            peintListe(Lst[size_t(k)], kGrisClair);
+            couleurFond(Lst[size_t(k)], kGrisClair);
         peintFenetre(kBlanc);
         LblInfo->clear();
         ctx_.platform.setPointer(this, Platform::Arrow);
@@ -435,7 +419,7 @@ void Frm11Ana::TimCherche_Timer()
     setEnabled(true);
     for (int k = 2; k <= kMaxLettresAna; ++k) {
         if (Lst[size_t(k)]->count() == 0)
-            peintListe(Lst[size_t(k)], kGrisClair);
+            couleurFond(Lst[size_t(k)], kGrisClair);
         NR[size_t(k)]->setText(QString::number(Lst[size_t(k)]->count()));
     }
     peintFenetre(kBlanc);

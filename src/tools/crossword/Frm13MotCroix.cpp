@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "common/RuntimeError.h"
@@ -28,15 +29,6 @@ constexpr int kToucheGauche = 37;
 constexpr int kToucheDroite = 39;
 
 constexpr int kX0 = 96, kPasCase = 40, kYCases = 14;
-
-void metCouleur(QWidget* w, QPalette::ColorRole role, qint32 bgr)
-{
-    QPalette p = w->palette();
-    const QColor c = colorFromNumber(bgr);
-    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, role, c);
-    w->setPalette(p);
-}
 
 // The tick box of the auto-advance option: the empty box, or the tick alone drawn over it.
 QPixmap dessineCoche(bool tick)

@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
@@ -26,28 +27,6 @@ constexpr int kLongueurMax = 14;
 constexpr qint32 kCouleurFin = kBrun;
 constexpr qint32 kCouleurErreur = kGrisFonce;
 constexpr qint32 kCouleurAttente = kBleu;
-
-void couleurTexte(QWidget* w, qint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colorFromNumber(bgr));
-    w->setPalette(p);
-}
-
-void couleurFond(QPlainTextEdit* w, qint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colorFromNumber(bgr));
-    w->setPalette(p);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& r)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(r);
-    return l;
-}
 
 } // namespace
 
