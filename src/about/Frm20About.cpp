@@ -4,6 +4,7 @@
 #include "about/FrmMail.h"
 #include "common/Cadre.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/Windows.h"
 
 #include <QEvent>
@@ -13,24 +14,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-
-namespace {
-QPushButton* bouton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-}
 
 Frm20About::Frm20About(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
 {

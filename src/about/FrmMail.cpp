@@ -3,6 +3,7 @@
 
 #include "about/UrlMail.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/Windows.h"
 
 #include <QLabel>
@@ -21,15 +22,6 @@ bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, c
 }
 
 namespace {
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, const char* name = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
 QLineEdit* boite(QWidget* parent, const char* name, const QRect& geometry)
 {
     auto* t = new QLineEdit(parent);
@@ -50,22 +42,22 @@ FrmMail::FrmMail(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Framele
     Pic2->setObjectName(QStringLiteral("Pic2"));
     Pic2->setAttribute(Qt::WA_StyledBackground);
     Pic2->setGeometry(0, 0, 482, 30);
-    QLabel* titre = label(Pic2, QStringLiteral("Envoyer  un  email"), QRect(10, 0, 460, 30));
+    QLabel* titre = label(Pic2, {}, QStringLiteral("Envoyer  un  email"), QRect(10, 0, 460, 30));
     titre->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 12pt;"));
 
-    LblInfo1 = label(this, {}, QRect(10, 40, 165, 125), "LblInfo1");
-    label(this, QStringLiteral("Attention:"), QRect(10, 172, 165, 18))->setStyleSheet(QStringLiteral("color: #c1121f; font-weight: bold;"));
-    LblInfo3 = label(this, {}, QRect(10, 190, 165, 140), "LblInfo3");
+    LblInfo1 = label(this, "LblInfo1", {}, QRect(10, 40, 165, 125));
+    label(this, {}, QStringLiteral("Attention:"), QRect(10, 172, 165, 18))->setStyleSheet(QStringLiteral("color: #c1121f; font-weight: bold;"));
+    LblInfo3 = label(this, "LblInfo3", {}, QRect(10, 190, 165, 140));
     for (QLabel* l : {LblInfo1, LblInfo3})
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    label(this, QStringLiteral("Nom"), QRect(185, 40, 60, 22));
+    label(this, {}, QStringLiteral("Nom"), QRect(185, 40, 60, 22));
     TxtNom = boite(this, "TxtNom", QRect(250, 40, 200, 22));
-    label(this, QStringLiteral("Prénom"), QRect(185, 68, 60, 22));
+    label(this, {}, QStringLiteral("Prénom"), QRect(185, 68, 60, 22));
     TxtPre = boite(this, "TxtPre", QRect(250, 68, 200, 22));
-    label(this, QStringLiteral("Objet du message"), QRect(185, 96, 265, 18));
+    label(this, {}, QStringLiteral("Objet du message"), QRect(185, 96, 265, 18));
     TxtObj = boite(this, "TxtObj", QRect(185, 114, 265, 22));
-    label(this, QStringLiteral("Texte du message"), QRect(185, 142, 265, 18));
+    label(this, {}, QStringLiteral("Texte du message"), QRect(185, 142, 265, 18));
     TxtRem = new QPlainTextEdit(this);
     TxtRem->setObjectName(QStringLiteral("TxtRem"));
     TxtRem->setGeometry(185, 160, 265, 120);
@@ -79,8 +71,7 @@ FrmMail::FrmMail(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Framele
 
     const std::pair<int, int> marques[] = {{1, 44}, {2, 72}, {4, 118}, {5, 164}};
     for (const auto& [i, y] : marques) {
-        auto* m = label(this, {}, QRect(456, y, 10, 10));
-        m->setObjectName(QStringLiteral("ImgF_%1").arg(i));
+        auto* m = label(this, QStringLiteral("ImgF_%1").arg(i), {}, QRect(456, y, 10, 10));
         m->setStyleSheet(QStringLiteral("background: #c1121f; border-radius: 5px;"));
         m->hide();
         ImgF[size_t(i)] = m;

@@ -4,6 +4,7 @@
 #include "app/MDI.h"
 #include "app/TextesChargement.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
 #include "data/Resources.h"
@@ -16,25 +17,6 @@
 namespace {
 // The code of the loading screen in internal-error reports.
 const QString kCodeErreur = QStringLiteral("101");
-
-constexpr qint32 kGrisFonce = 0x404040;
-constexpr qint32 kNoir = 0x000000;
-constexpr qint32 kGris = 0x808080;
-
-void couleurTexte(QWidget* w, qint32 bgr)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colorFromNumber(bgr));
-    w->setPalette(pal);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QRect& geometry, const QString& text = {})
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
 }
 
 Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
@@ -45,17 +27,17 @@ Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("QWidget#Frm02Charge { background: #fbf6e9; border: 2px solid #2c5f8a; }"));
 
-    ImgL = label(this, "ImgL", QRect(0, 0, 96, 96));
+    ImgL = label(this, "ImgL", {}, QRect(0, 0, 96, 96));
     ImgL->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     ImgL->hide();
-    ImgLogo = label(this, "ImgLogo", QRect(20, 20, 96, 96));
+    ImgLogo = label(this, "ImgLogo", {}, QRect(20, 20, 96, 96));
     ImgLogo->setScaledContents(true);
 
-    LblVer = label(this, "LblVer", QRect(136, 28, 290, 22));
+    LblVer = label(this, "LblVer", {}, QRect(136, 28, 290, 22));
     LblVer->setFont(QFont(QStringLiteral("Liberation Sans"), 11, QFont::Bold));
-    LblMotDef = label(this, "LblMotDef", QRect(136, 56, 304, 22));
-    Lbl = label(this, "Lbl", QRect(0, 124, 450, 22),
-                QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés, synonymes."));
+    LblMotDef = label(this, "LblMotDef", {}, QRect(136, 56, 304, 22));
+    Lbl = label(this, "Lbl", QStringLiteral("Dictionnaire, Scrabble, anagrammes, mots croisés, synonymes."),
+                QRect(0, 124, 450, 22));
     Lbl->setAlignment(Qt::AlignCenter);
     Lbl->setFont(QFont(QStringLiteral("Liberation Sans"), 10, QFont::StyleItalic));
 
@@ -65,14 +47,14 @@ Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
                                QStringLiteral("Les synonymes.")};
     const QPixmap coche(QStringLiteral(":/icons/coche.png"));
     for (int i = 0; i < 3; ++i) {
-        ImgCoche2[size_t(i)] = label(this, coches[i], QRect(40, 160 + 26 * i, 18, 18));
+        ImgCoche2[size_t(i)] = label(this, coches[i], {}, QRect(40, 160 + 26 * i, 18, 18));
         ImgCoche2[size_t(i)]->setPixmap(coche);
         ImgCoche2[size_t(i)]->hide();
-        LblChargement[size_t(i)] = label(this, lignes[i], QRect(66, 160 + 26 * i, 360, 20), textes[i]);
+        LblChargement[size_t(i)] = label(this, lignes[i], textes[i], QRect(66, 160 + 26 * i, 360, 20));
         couleurTexte(LblChargement[size_t(i)], kGrisFonce);
     }
-    LblInf1 = label(this, "LblInf1", QRect(40, 246, 250, 20), QStringLiteral("Chargement des données, patientez..."));
-    LblInf = label(this, "LblInf", QRect(290, 246, 120, 20), QStringLiteral(" . . . . . ."));
+    LblInf1 = label(this, "LblInf1", QStringLiteral("Chargement des données, patientez..."), QRect(40, 246, 250, 20));
+    LblInf = label(this, "LblInf", QStringLiteral(" . . . . . ."), QRect(290, 246, 120, 20));
 
     ShaH = new QWidget(this);
     ShaH->setObjectName(QStringLiteral("ShaH"));

@@ -4,6 +4,7 @@
 #include "app/MDI.h"
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/Options.h"
 #include "common/Windows.h"
 
@@ -14,37 +15,9 @@
 #include <QPushButton>
 
 namespace {
-constexpr qint32 kBlanc = 16777215;     // &HFFFFFF
-constexpr qint32 kGrisClair = 14737632; // &HE0E0E0
-
-QColor fond(const QLabel* l)
-{
-    return l->palette().color(QPalette::Window);
-}
-
-void setFond(QLabel* l, const QColor& c)
-{
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, c);
-    l->setPalette(pal);
-}
-
-QPushButton* bouton(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                    const QString& tip = {})
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    if (!tip.isEmpty())
-        b->setToolTip(tip);
-    return b;
-}
-
 QLabel* pastille(QWidget* parent, const char* name, const QRect& geometry)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
+    QLabel* l = label(parent, name, {}, geometry);
     l->setAutoFillBackground(true);
     l->setFrameShape(QFrame::Box);
     return l;
@@ -115,8 +88,8 @@ void Frm04Options::Form_Load()
     Modifie = 0;
     Chk1->setChecked(m.OptChargeAnag == 1);
     Chk2->setChecked(m.OptChargeSyno == 1);
-    setFond(LblColor1, colorFromText(m.OptCouleurMDI, Qt::white));
-    setFond(LblColor2, colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
+    metCouleur(LblColor1, QPalette::Window, colorFromText(m.OptCouleurMDI, Qt::white));
+    metCouleur(LblColor2, QPalette::Window, colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
     CouleurMDIInit = m.OptCouleurMDI;
     CouleurBarInit = m.OptCouleurBar;
     CmdEnregistre->setEnabled(false);
@@ -139,9 +112,9 @@ void Frm04Options::CmdCoulFenetre_Click()
 {
     Foc->setFocus();
     Modifie = 1;
-    const QColor c = ctx_.platform.chooseColor(this, fond(LblColor1));
+    const QColor c = ctx_.platform.chooseColor(this, LblColor1->palette().color(QPalette::Window));
     ctx_.module.OptCouleurMDI = QString::number(numberFromColor(c));
-    setFond(LblColor1, c);
+    metCouleur(LblColor1, QPalette::Window, c);
     if (ctx_.mdi)
         ctx_.mdi->setCouleurFenetre(c);
     CmdEnregistre->setEnabled(true);
@@ -151,9 +124,9 @@ void Frm04Options::chameleonButton1_Click()
 {
     Foc->setFocus();
     Modifie = 1;
-    const QColor c = ctx_.platform.chooseColor(this, fond(LblColor2));
+    const QColor c = ctx_.platform.chooseColor(this, LblColor2->palette().color(QPalette::Window));
     ctx_.module.OptCouleurBar = QString::number(numberFromColor(c));
-    setFond(LblColor2, c);
+    metCouleur(LblColor2, QPalette::Window, c);
     if (ctx_.mdi)
         ctx_.mdi->setCouleurBarre(c);
     CmdEnregistre->setEnabled(true);
@@ -174,8 +147,8 @@ void Frm04Options::CmdDefaut_Click()
     m.OptCouleurMDI = QString::number(kBlanc);
     m.OptCouleurBar = QString::number(kGrisClair);
     appliqueCouleurs(colorFromNumber(kBlanc), colorFromNumber(kGrisClair));
-    setFond(LblColor1, colorFromNumber(kBlanc));
-    setFond(LblColor2, colorFromNumber(kGrisClair));
+    metCouleur(LblColor1, QPalette::Window, kBlanc);
+    metCouleur(LblColor2, QPalette::Window, kGrisClair);
     Chk1->setChecked(true);
     Chk2->setChecked(true);
     CmdEnregistre->setEnabled(true);

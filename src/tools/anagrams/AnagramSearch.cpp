@@ -102,7 +102,7 @@ struct Reserve {
 // letters, each of them found among the working letters and used no more often than there.
 inline bool tient(quint64 cle, int taille, const Reserve& travail)
 {
-    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
+    if (cle == 0 || longueurCle(cle) != taille)
         return false;
     Reserve reste = travail;
     for (; cle; cle >>= 5)
@@ -116,7 +116,7 @@ inline bool tient(quint64 cle, int taille, const Reserve& travail)
 // hold, or -2 (wrong size, or more than one letter missing).
 inline int manque(quint64 cle, int taille, const Reserve& base)
 {
-    if (cle == 0 || (64 - __builtin_clzll(cle) + 4) / 5 != taille)
+    if (cle == 0 || longueurCle(cle) != taille)
         return -2;
     Reserve reste = base;
     int x = -1;

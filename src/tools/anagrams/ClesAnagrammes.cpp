@@ -75,7 +75,7 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
     std::array<quint32, kLongueurMax + 1> suivant{};
     for (qint32 m = 1; m <= index.nombreMots(); ++m)
         if (cles[size_t(m)] != 0)
-            ++suivant[size_t(64 - __builtin_clzll(cles[size_t(m)]) + 4) / 5];
+            ++suivant[size_t(longueurCle(cles[size_t(m)]))];
     quint32 total = 0;
     for (quint32& n : suivant)
         total += std::exchange(n, total);
@@ -106,7 +106,7 @@ ClesAnagrammes::ClesAnagrammes(const AnagramIndex& index)
         for (const Entree& e : slot) {
             if (e.cle == 0)
                 continue;
-            const int l = (64 - __builtin_clzll(e.cle) + 4) / 5;
+            const int l = longueurCle(e.cle);
             Bloc& bloc = blocs_[l][size_t(h) >> 6];
             const quint64 bit = quint64(1) << (h & 63);
             if (!(bloc.bits & bit)) {

@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 #include <QStringView>
+#include <bit>
 #include <vector>
 
 // A compact companion of a built anagram index for the all-possible-words search: for each
@@ -72,3 +73,8 @@ quint64 cleTriee(QStringView mot);
 // highest place, so that the numbers sort as the words; 0 for any other word.
 quint64 cleAlpha(QByteArrayView mot);
 quint64 cleAlpha(QStringView mot);
+// The number of letters packed in a key of cleTriee or cleAlpha; 0 for the key 0.
+inline int longueurCle(quint64 cle)
+{
+    return int(std::bit_width(cle) + 4) / 5;
+}

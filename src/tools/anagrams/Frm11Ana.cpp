@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/TextHelpers.h"
 #include "data/Resources.h"
 #include "tools/anagrams/AnagramSearch.h"
@@ -22,10 +23,6 @@
 #include <QTimer>
 
 namespace {
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGrisClair = 0xE0E0E0;
-constexpr qint32 kGrisFonce = 0xC0C0C0;
-
 // The lists of one length: a font sized in pixels, like the window, and narrowed so that eleven
 // columns fit side by side; each column is as wide as the widest word of its length in the
 // shipped list, plus the list's frame, text margins and vertical scroll bar.
@@ -52,13 +49,6 @@ QPixmap dessinCoche(bool coche)
         g.drawPolyline(QPolygonF({QPointF(3.5, 8), QPointF(6.5, 11.5), QPointF(12.5, 3.5)}));
     }
     return p;
-}
-
-template <typename T>
-T* nomme(T* w, const QString& name)
-{
-    w->setObjectName(name);
-    return w;
 }
 }
 
@@ -141,7 +131,7 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
         Lst[size_t(k)]->setUniformItemSizes(true);
         Lst[size_t(k)]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Lst[size_t(k)]->setFont(colonne);
-        peintListe(Lst[size_t(k)], kGrisClair);
+        couleurFond(Lst[size_t(k)], kGrisClair);
         NR[size_t(k)] = nomme(new QLabel(QStringLiteral("0"), this), QStringLiteral("NR(%1)").arg(k));
         NR[size_t(k)]->setGeometry(x, 534, largeur, 18);
         NR[size_t(k)]->setAlignment(Qt::AlignCenter);
@@ -178,7 +168,7 @@ Frm11Ana::Frm11Ana(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx
     connect(Text5, &QLineEdit::textChanged, this, &Frm11Ana::Text5_Change);
     connect(CmdCh, &QPushButton::clicked, this, &Frm11Ana::CmdCh_Click);
 
-    peintFenetre(kGrisFonce);
+    peintFenetre(kGrisArgent);
     Form_Load();
     TimLoad->start(100);
 }
@@ -204,18 +194,8 @@ void Frm11Ana::Form_Load()
 
 void Frm11Ana::peintFenetre(qint32 couleur)
 {
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(FraOptions)}) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, colorFromNumber(couleur));
-        w->setPalette(p);
-    }
-}
-
-void Frm11Ana::peintListe(QListWidget* liste, qint32 couleur)
-{
-    QPalette p = liste->palette();
-    p.setColor(QPalette::Base, colorFromNumber(couleur));
-    liste->setPalette(p);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(FraOptions)})
+        metCouleur(w, QPalette::Window, couleur);
 }
 
 void Frm11Ana::activeRecherche()
@@ -387,12 +367,12 @@ void Frm11Ana::CmdCh_Click()
     }
     ctx_.platform.setPointer(this, Platform::Hourglass);
     LblInfo->setText(QStringLiteral("Recherche en cours..."));
-    peintFenetre(kGrisFonce);
+    peintFenetre(kGrisArgent);
     setEnabled(false);
     LblT1->setText(texteHeure(QTime::currentTime()));
     for (int k = 2; k <= kMaxLettresAna; ++k) {
         Lst[size_t(k)]->clear();
-        peintListe(Lst[size_t(k)], kBlanc);
+        couleurFond(Lst[size_t(k)], kBlanc);
     }
     LstAna->clear();
     TimCherche->start(500);
@@ -416,7 +396,7 @@ void Frm11Ana::TimCherche_Timer()
                                                 Platform::Buttons::Ok);
         setEnabled(true);
         for (int k = 2; k <= kMaxLettresAna; ++k)
-            peintListe(Lst[size_t(k)], kGrisClair);
+            couleurFond(Lst[size_t(k)], kGrisClair);
         peintFenetre(kBlanc);
         LblInfo->clear();
         ctx_.platform.setPointer(this, Platform::Arrow);
@@ -434,7 +414,7 @@ void Frm11Ana::TimCherche_Timer()
     setEnabled(true);
     for (int k = 2; k <= kMaxLettresAna; ++k) {
         if (Lst[size_t(k)]->count() == 0)
-            peintListe(Lst[size_t(k)], kGrisClair);
+            couleurFond(Lst[size_t(k)], kGrisClair);
         NR[size_t(k)]->setText(QString::number(Lst[size_t(k)]->count()));
     }
     peintFenetre(kBlanc);

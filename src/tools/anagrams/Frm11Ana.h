@@ -67,7 +67,6 @@ protected:
 private:
     // Background of the window and of the options frame.
     void peintFenetre(qint32 couleur);
-    void peintListe(QListWidget* liste, qint32 couleur);
     // The search button: from 2 characters, and never while the window loads its data.
     void activeRecherche();
 

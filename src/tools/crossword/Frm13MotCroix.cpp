@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "common/RuntimeError.h"
@@ -23,26 +24,11 @@
 #include <QTimer>
 
 namespace {
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGrisFond = 0xE0E0E0;
-constexpr qint32 kGris = 0x808080;
-constexpr qint32 kRougeFonce = 0x80;
-constexpr qint32 kNoir = 0x000000;
-
 // Key codes of the key-down handling.
 constexpr int kToucheGauche = 37;
 constexpr int kToucheDroite = 39;
 
 constexpr int kX0 = 96, kPasCase = 40, kYCases = 14;
-
-void metCouleur(QWidget* w, QPalette::ColorRole role, qint32 bgr)
-{
-    QPalette p = w->palette();
-    const QColor c = colorFromNumber(bgr);
-    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, role, c);
-    w->setPalette(p);
-}
 
 // The tick box of the auto-advance option: the empty box, or the tick alone drawn over it.
 QPixmap dessineCoche(bool tick)
@@ -109,7 +95,7 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
         t->setMaxLength(15);
         t->setEnabled(false);
         TxtS[size_t(i)] = t;
-        metCouleur(t, QPalette::Base, kGrisFond);
+        metCouleur(t, QPalette::Base, kGrisClair);
         metCouleur(t, QPalette::Text, kGris);
         t->installEventFilter(this);
         connect(t, &QLineEdit::textChanged, this, [this, i] { TxtS_Change(i); });
@@ -132,7 +118,7 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
     LstCache1->setObjectName(QStringLiteral("LstCache1"));
     LstCache1->setGeometry(zoneListe);
     LstCache1->setEnabled(false);
-    metCouleur(LstCache1, QPalette::Base, kGrisFond);
+    metCouleur(LstCache1, QPalette::Base, kGrisClair);
     LstRech1 = new QListWidget(this);
     LstRech1->setObjectName(QStringLiteral("LstRech1"));
     LstRech1->setGeometry(zoneListe);
@@ -260,7 +246,7 @@ void Frm13MotCroix::CboLMot_Click()
 
 void Frm13MotCroix::metCouleurCase(int i, bool active)
 {
-    metCouleur(TxtS[size_t(i)], QPalette::Base, active ? kBlanc : kGrisFond);
+    metCouleur(TxtS[size_t(i)], QPalette::Base, active ? kBlanc : kGrisClair);
     metCouleur(LblN[size_t(i)], QPalette::WindowText, active ? kNoir : kGris);
 }
 

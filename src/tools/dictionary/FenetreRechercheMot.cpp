@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/Windows.h"
 #include "data/WordData.h"
 #include "tools/dictionary/Dictionnaire.h"
@@ -27,20 +28,12 @@ QString FenetreRechercheMot::GetIni(const QString& Filename, const QString& Cont
     return ::GetIni(Filename, Contener, Variable);
 }
 
-QLabel* FenetreRechercheMot::label(QWidget* parent, const char* name, const QString& text, QRect geometry)
+QLabel* FenetreRechercheMot::labelTexte(QWidget* parent, const QString& name, const QString& text,
+                                        const QRect& geometry)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    QLabel* l = label(parent, name, text, geometry);
     l->setTextFormat(Qt::PlainText);
-    l->setGeometry(geometry);
     return l;
-}
-
-void FenetreRechercheMot::couleurTexte(QLabel* l, qint32 bgr)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colorFromNumber(bgr));
-    l->setPalette(p);
 }
 
 void FenetreRechercheMot::creeControlesCommuns()
@@ -49,29 +42,29 @@ void FenetreRechercheMot::creeControlesCommuns()
     TxtCtrl = new QLineEdit(this);
     TxtCtrl->setObjectName(QStringLiteral("TxtCtrl"));
     TxtCtrl->setFont(QFont(QStringLiteral("Liberation Mono"), 12, QFont::Bold));
-    LblN = label(this, "LblN", QStringLiteral("0"), {});
+    LblN = labelTexte(this, "LblN", QStringLiteral("0"), {});
     CmdCtrl = new QPushButton(this);
     CmdCtrl->setObjectName(QStringLiteral("CmdCtrl"));
     CmdCtrl->setToolTip(QStringLiteral("Rechercher si un mot existe"));
     CmdCtrl->setAutoDefault(false);
 
-    LblD = label(this, "LblD", TexteDico::Invite, {});
-    LblDef4 = label(this, "LblDef4", TexteDico::Inexistant, {});
+    LblD = labelTexte(this, "LblD", TexteDico::Invite, {});
+    LblDef4 = labelTexte(this, "LblDef4", TexteDico::Inexistant, {});
     ImfInfo = new QLabel(this);
     ImfInfo->setObjectName(QStringLiteral("ImfInfo"));
     ImfInfo->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(24, 24));
     ImfInfo->setCursor(Qt::PointingHandCursor);
-    Lbl[2] = label(this, "Lbl(2)", QStringLiteral("Valide"), {});
-    LblValideODS = label(this, "LblValideODS", QString(), {});
-    couleurTexte(LblValideODS, 0x0000C0);
-    LblDef3 = label(this, "LblDef3", QString(), {});
+    Lbl[2] = labelTexte(this, "Lbl(2)", QStringLiteral("Valide"), {});
+    LblValideODS = labelTexte(this, "LblValideODS", QString(), {});
+    couleurTexte(LblValideODS, kRougeMoyen);
+    LblDef3 = labelTexte(this, "LblDef3", QString(), {});
     LblDef3->setWordWrap(true);
     LblDef3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Lbl[0] = label(this, "Lbl(0)", TexteDico::Rapporte, {});
-    LblPts = label(this, "LblPts", QStringLiteral("12"), {});
+    Lbl[0] = labelTexte(this, "Lbl(0)", TexteDico::Rapporte, {});
+    LblPts = labelTexte(this, "LblPts", QStringLiteral("12"), {});
     LblPts->setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
     LblPts->setAlignment(Qt::AlignCenter);
-    Lbl[1] = label(this, "Lbl(1)", TexteDico::Points, {});
+    Lbl[1] = labelTexte(this, "Lbl(1)", TexteDico::Points, {});
 
     TimCherche = new QTimer(this);
     TimCherche->setObjectName(QStringLiteral("TimCherche"));

@@ -46,9 +46,8 @@ public slots:
 protected:
     FenetreRechercheMot(AppContext& ctx, QWidget* parent);
 
-    // A plain-text label named as its control.
-    static QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry);
-    static void couleurTexte(QLabel* l, qint32 bgr);
+    // A label that shows its text as plain text.
+    static QLabel* labelTexte(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
     // The controls both windows have, created unplaced; the timers are connected and the
     // information image answers a click. The window places them and connects its handlers.
     void creeControlesCommuns();

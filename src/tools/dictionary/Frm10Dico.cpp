@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/dictionary/Frm10Dico.h"
 
+#include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/Windows.h"
 #include "tools/dictionary/Dictionnaire.h"
@@ -17,8 +19,6 @@ namespace {
 // Size of the window in twips.
 constexpr int kLargeur = 8250;
 constexpr int kHauteur = 6150;
-constexpr qint32 kNoir = 0x000000;
-constexpr qint32 kGris = 0xC0C0C0;
 
 // Whether a focus loss of `box` is the loss of its whole window: the focus went to another
 // window (a message box, a pop-up) or to no window of the program.
@@ -37,7 +37,7 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : FenetreRechercheMot(ctx
     setWindowTitle(QStringLiteral("Le dictionnaire"));
     creeControlesCommuns();
 
-    LblA = label(this, "LblA", QString(), {12, 8, 526, 20});
+    LblA = labelTexte(this, "LblA", QString(), {12, 8, 526, 20});
     LblA->setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
 
     TxtCtrl->setGeometry(12, 36, 230, 28);
@@ -46,11 +46,11 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : FenetreRechercheMot(ctx
     CmdCtrl->setGeometry(284, 34, 130, 32);
 
     LblD->setGeometry(12, 74, 526, 20);
-    LblDef1 = label(this, "LblDef1", QString(), {12, 100, 526, 24});
+    LblDef1 = labelTexte(this, "LblDef1", QString(), {12, 100, 526, 24});
     LblDef1->setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
     LblDef4->setGeometry(12, 130, 526, 24);
     LblDef4->setFont(LblDef1->font());
-    LblDef2 = label(this, "LblDef2", QString(), {12, 126, 526, 20});
+    LblDef2 = labelTexte(this, "LblDef2", QString(), {12, 126, 526, 20});
     LblDef2->setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Normal, true));
     LblDef3->setGeometry(12, 150, 526, 130);
 
@@ -68,8 +68,8 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : FenetreRechercheMot(ctx
     CmdCop->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     CmdCop->setGeometry(12, 350, 40, 36);
     CmdCop->setAutoDefault(false);
-    LblCop1 = label(this, "LblCop1", TexteDico::Copie1, {60, 350, 300, 18});
-    LblCop2 = label(this, "LblCop2", TexteDico::Copie2, {60, 368, 300, 18});
+    LblCop1 = labelTexte(this, "LblCop1", TexteDico::Copie1, {60, 350, 300, 18});
+    LblCop2 = labelTexte(this, "LblCop2", TexteDico::Copie2, {60, 368, 300, 18});
 
     Foc = new QPushButton(this);
     Foc->setObjectName(QStringLiteral("Foc"));
@@ -105,8 +105,8 @@ void Frm10Dico::Form_Load()
 void Frm10Dico::setCopie(bool possible)
 {
     CmdCop->setEnabled(possible);
-    couleurTexte(LblCop1, possible ? kNoir : kGris);
-    couleurTexte(LblCop2, possible ? kNoir : kGris);
+    couleurTexte(LblCop1, possible ? kNoir : kGrisArgent);
+    couleurTexte(LblCop2, possible ? kNoir : kGrisArgent);
 }
 
 void Frm10Dico::TxtCtrl_Change()

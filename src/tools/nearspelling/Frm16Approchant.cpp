@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/InternalError.h"
 #include "common/Windows.h"
@@ -24,33 +25,9 @@
 namespace {
 
 constexpr int kLongueurMax = 14;
-constexpr qint32 kCouleurFin = 0x4080;
-constexpr qint32 kCouleurErreur = 0x404040;
-constexpr qint32 kCouleurAttente = 0xFF0000;
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGris = 0xC0C0C0;
-
-void couleurTexte(QWidget* w, qint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colorFromNumber(bgr));
-    w->setPalette(p);
-}
-
-void couleurFond(QPlainTextEdit* w, qint32 bgr)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colorFromNumber(bgr));
-    w->setPalette(p);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& r)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(r);
-    return l;
-}
+constexpr qint32 kCouleurFin = kBrun;
+constexpr qint32 kCouleurErreur = kGrisFonce;
+constexpr qint32 kCouleurAttente = kBleu;
 
 } // namespace
 
@@ -183,7 +160,7 @@ void Frm16Approchant::CmdCtrl_Click()
 {
     TxtRes->clear();
     ctx_.platform.setPointer(this, Platform::Hourglass);
-    couleurFond(TxtRes, kGris);
+    couleurFond(TxtRes, kGrisArgent);
     LblD->setText(QStringLiteral("Recherche en cours, patientez..."));
     couleurTexte(LblD, kCouleurAttente);
     TimFind->start(500);

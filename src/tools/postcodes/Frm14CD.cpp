@@ -4,6 +4,7 @@
 #include "common/Cadre.h"
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/InternalError.h"
 #include "common/TextHelpers.h"
 #include "common/Windows.h"
@@ -24,24 +25,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
-
-namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-void fond(QLineEdit* box, qint32 bgr)
-{
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, colorFromNumber(bgr));
-    box->setPalette(pal);
-}
-
-constexpr qint32 kBlanc = 0xFFFFFF;
-constexpr qint32 kGrisClair = 0xE0E0E0;
-constexpr qint32 kGrisTexte = 0xC0C0C0;
-}
 
 CommuneTables& Frm14CD::tables()
 {
@@ -85,14 +68,12 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     Txt2Foc = saisie("Txt2Foc", twips(2040, 390, 2280, 360));
     Txt2Foc->setText(QStringLiteral("Ex: ST JEAN LE BLANC"));
     for (QLineEdit* t : {Txt1Foc, Txt2Foc}) {
-        QPalette pal = t->palette();
-        pal.setColor(QPalette::Base, colorFromNumber(kBlanc));
-        pal.setColor(QPalette::Text, colorFromNumber(kGrisTexte));
-        t->setPalette(pal);
+        couleurFond(t, kBlanc);
+        metCouleur(t, QPalette::Text, kGrisArgent);
         t->setReadOnly(true);
     }
-    fond(TxtCP, kBlanc);
-    fond(TxtCherche, kBlanc);
+    couleurFond(TxtCP, kBlanc);
+    couleurFond(TxtCherche, kBlanc);
 
     LstLaListe = new QListWidget(this);
     LstLaListe->setObjectName(QStringLiteral("LstLaListe"));
@@ -130,21 +111,14 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     ImgCopyTrue->setCursor(Qt::PointingHandCursor);
     ImgCopyTrue->installEventFilter(this);
 
-    auto bouton = [&](const char* name, const QString& tip, const QRect& r) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(tip);
-        b->setGeometry(r);
-        return b;
-    };
-    CmdCopier = bouton("CmdCopier", QStringLiteral("Copier les données dans le presse-papier"),
-                       twips(120, 5700, 1500, 780));
-    CmdGoogleMap = bouton("CmdGoogleMap", QStringLiteral("Geolocalisation"), twips(1740, 5700, 2460, 780));
-    CmdExterne = bouton("CmdExterne", QStringLiteral("Plus d'infos"), twips(4320, 5700, 2940, 780));
-    CmdAbout = bouton("CmdAbout", QStringLiteral("A propos du programme"), twips(7380, 5700, 1260, 780));
-    CmdAbout->setText(QStringLiteral("A propos"));
-    CmdQ = bouton("CmdQ", QStringLiteral("Quitter le programme"), twips(8760, 5700, 1320, 780));
-    CmdQ->setText(QStringLiteral("Quitter"));
+    CmdCopier = bouton(this, "CmdCopier", {}, twips(120, 5700, 1500, 780),
+                       QStringLiteral("Copier les données dans le presse-papier"));
+    CmdGoogleMap = bouton(this, "CmdGoogleMap", {}, twips(1740, 5700, 2460, 780), QStringLiteral("Geolocalisation"));
+    CmdExterne = bouton(this, "CmdExterne", {}, twips(4320, 5700, 2940, 780), QStringLiteral("Plus d'infos"));
+    CmdAbout = bouton(this, "CmdAbout", QStringLiteral("A propos"), twips(7380, 5700, 1260, 780),
+                      QStringLiteral("A propos du programme"));
+    CmdQ = bouton(this, "CmdQ", QStringLiteral("Quitter"), twips(8760, 5700, 1320, 780),
+                  QStringLiteral("Quitter le programme"));
 
     // Out of sight: takes the focus before a button acts.
     Foc = new QPushButton(this);
@@ -244,8 +218,8 @@ void Frm14CD::TxtCP_GotFocus()
     // Reached without its placeholder (by the Tab key): the placeholder would hide the input.
     Txt1Foc->hide();
     ModeRecherche = 1;
-    fond(TxtCherche, kGrisClair);
-    fond(TxtCP, kBlanc);
+    couleurFond(TxtCherche, kGrisClair);
+    couleurFond(TxtCP, kBlanc);
     LblInfo->setText(infoFocusCode());
 }
 
@@ -253,8 +227,8 @@ void Frm14CD::TxtCherche_GotFocus()
 {
     Txt2Foc->hide();
     ModeRecherche = 2;
-    fond(TxtCP, kGrisClair);
-    fond(TxtCherche, kBlanc);
+    couleurFond(TxtCP, kGrisClair);
+    couleurFond(TxtCherche, kBlanc);
     LblInfo->setText(infoFocusNom());
 }
 

@@ -12,13 +12,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-}
-
 Frm21About::Frm21About(AppContext& ctx, QWidget* fenetreCP, qsizetype nbCommunes, QWidget* parent)
     : QWidget(parent), ctx_(ctx), fenetreCP_(fenetreCP)
 {

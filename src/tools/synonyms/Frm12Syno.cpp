@@ -3,6 +3,7 @@
 
 #include "common/Cascade.h"
 #include "common/Colors.h"
+#include "common/Controles.h"
 #include "common/FocusClavier.h"
 #include "common/InternalError.h"
 #include "data/Resources.h"
@@ -30,11 +31,6 @@
 #include <QTimer>
 
 namespace {
-QRect twips(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 QFont policeListe()
 {
     QFont f(QStringLiteral("Liberation Mono"));
@@ -56,13 +52,6 @@ QStringList lignesDe(const QListWidget* liste)
     for (int i = 0; i < liste->count(); ++i)
         rows << liste->item(i)->text();
     return rows;
-}
-
-template <typename T>
-T* nomme(T* w, const char* name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
 }
 }
 
