@@ -52,8 +52,11 @@ class TestFrm12Syno : public QObject {
             chargeFixtureSyno(*words_, *module_);
         w_ = std::make_unique<Frm12Syno>(*ctx_);
         w_->show();
-        if (loaded && !QTest::qWaitFor([this] { return w_->Cbo2->currentText() == QStringLiteral("à "); }))
-            qWarning("the window was not primed");
+        if (loaded) {
+            const bool primed = QTest::qWaitFor([this] { return w_->Cbo2->currentText() == QStringLiteral("à "); });
+            // Fails the test; in a lambda since this helper returns the window.
+            [primed] { QVERIFY2(primed, "the window was not primed"); }();
+        }
         return w_.get();
     }
     void tape(Frm12Syno* w, const QString& text)
