@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# Lexiparc data tools - GPL-3.0-or-later
 """Build the two commune lists of the postal-code tool from open sources.
 
 Writes resources/data/LISTEPARCP (records in postal-code order) and

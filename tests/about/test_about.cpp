@@ -1,12 +1,13 @@
 // Lexiparc — GPL-3.0-or-later.
 // The about box in the main frame and the contact form: texts, checks, marks, the URL
 // handed to the mail client, and the closing timers.
+#include "WindowFixture.h"
+
 #include "about/Frm20About.h"
 #include "about/FrmMail.h"
 #include "about/UrlMail.h"
 #include "app/MDI.h"
 #include "common/Colors.h"
-#include "platform/FakePlatform.h"
 #include "tools/postcodes/Frm14CD.h"
 
 #include <QLabel>
@@ -19,12 +20,8 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-class TestAbout : public QObject {
+class TestAbout : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
     std::unique_ptr<MDI> mdi_;
 
     FrmMail* mail()
@@ -47,14 +44,8 @@ class TestAbout : public QObject {
 private slots:
     void init()
     {
-        module_ = Module{};
-        module_.SautLigne = QStringLiteral("\r\n");
-        module_.MsgTitre = QStringLiteral("Lexiparc");
+        reset();
         module_.VersionProg = QStringLiteral("1.20");
-        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
-        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
         mdi_ = std::make_unique<MDI>(ctx_);
         mdi_->show();
     }

@@ -1,11 +1,12 @@
 // Lexiparc — GPL-3.0-or-later.
 // The anagram window driven headless: input filters, joker option, search cycle and its
 // messages, and the loading of the anagram data on demand.
+#include "WindowFixture.h"
+
 #include "common/AppContext.h"
 #include "common/Colors.h"
 #include "data/Records.h"
 #include "data/Resources.h"
-#include "platform/FakePlatform.h"
 #include "tools/anagrams/Frm11Ana.h"
 
 #include <QComboBox>
@@ -21,20 +22,6 @@
 #include <memory>
 
 namespace {
-QStringList items(const QListWidget* l)
-{
-    QStringList out;
-    for (int i = 0; i < l->count(); ++i)
-        out << l->item(i)->text();
-    return out;
-}
-QStringList items(const QComboBox* c)
-{
-    QStringList out;
-    for (int i = 0; i < c->count(); ++i)
-        out << c->itemText(i);
-    return out;
-}
 QColor fond(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor fondListe(const QListWidget* l) { return l->palette().color(QPalette::Base); }
 // The darkest grey level drawn in a widget: its text shows when it is well below the
@@ -50,12 +37,8 @@ int plusSombre(QWidget* w, const QRect& zone = QRect(QPoint(0, 0), QSize(-1, -1)
 }
 }
 
-class TestFrm11Ana : public QObject {
+class TestFrm11Ana : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module;
-    std::unique_ptr<WordData> words;
-    FakePlatform platform;
-    std::unique_ptr<AppContext> ctx;
     std::unique_ptr<Frm11Ana> w;
 
     // A window over the fixture index, its data ready as after a load at start.
@@ -64,11 +47,11 @@ class TestFrm11Ana : public QObject {
         if (indexPret) {
             QFile f(QStringLiteral(LEXIPARC_TEST_DATA "/anagrams/ANA"));
             QVERIFY(f.open(QIODevice::ReadOnly));
-            words->AnaWords = splitRecords(f.readAll());
-            words->Anagrammes.IndexeAnagrammes(words->AnaWords);
-            words->AnaLoaded = 1;
+            words_.AnaWords = splitRecords(f.readAll());
+            words_.Anagrammes.IndexeAnagrammes(words_.AnaWords);
+            words_.AnaLoaded = 1;
         }
-        w = std::make_unique<Frm11Ana>(*ctx);
+        w = std::make_unique<Frm11Ana>(ctx_);
         w->show();
         QTRY_VERIFY(!w->TimLoad->isActive());
     }
@@ -82,20 +65,15 @@ class TestFrm11Ana : public QObject {
 private slots:
     void init()
     {
-        module = Module{};
-        module.SautLigne = QStringLiteral("\r\n");
-        module.MsgTitre = QStringLiteral("Lexiparc");
-        module.OptChargeAnag = 1;
-        words = std::make_unique<WordData>();
-        platform = FakePlatform{};
-        ctx = std::make_unique<AppContext>(AppContext{module, *words, platform, nullptr});
+        reset();
+        module_.OptChargeAnag = 1;
     }
     void cleanup() { w.reset(); }
 
     void placement()
     {
         ouvre();
-        QCOMPARE(module.PosGauche, qint16(600));
+        QCOMPARE(module_.PosGauche, qint16(600));
         QCOMPARE(w->pos(), QPoint(40, 40));
         QCOMPARE(w->windowTitle(), QStringLiteral("Anagrammes-Tous les mots possibles"));
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));  // data ready: white
@@ -139,7 +117,7 @@ private slots:
         QCOMPARE(w->Text5->text(), QString());
         QTest::keyClicks(w->Text5, QStringLiteral("e"));
         QCOMPARE(w->Text5->text(), QStringLiteral("E"));
-        QVERIFY(platform.messages.isEmpty());  // refused characters go silently
+        QVERIFY(platform_.messages.isEmpty());  // refused characters go silently
     }
 
     void joker()
@@ -168,12 +146,12 @@ private slots:
         w->ImgCochA_Click(0);
         QCOMPARE(w->TxtCh->text(), QStringLiteral("ABCDEFGHIJKL"));
         QVERIFY(!w->ImgCochA[1]->isVisible());
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages[0].text, QStringLiteral("Le mot recherché compte 12 caractères,\r\n"
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("Le mot recherché compte 12 caractères,\r\n"
                                                            "impossible de rajouter un joker.\r\n"
                                                            "Modifier votre recherche."));
-        QCOMPARE(platform.messages[0].icon, Platform::Icon::Information);
-        QCOMPARE(platform.messages[0].title, QStringLiteral("Lexiparc"));
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(platform_.messages[0].title, QStringLiteral("Lexiparc"));
     }
 
     void recherche()
@@ -186,14 +164,14 @@ private slots:
         QVERIFY(!w->isEnabled());
         QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
         QCOMPARE(fondListe(w->Lst[5]), colorFromNumber(0xFFFFFF));
-        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Hourglass));
         QVERIFY(!w->LblInfo->isEnabled());
         QCOMPARE_LT(plusSombre(w->LblInfo), 0x60);  // the status reads dark on the grey window
         QTRY_VERIFY(w->isEnabled());
 
-        QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC").split(u' '));
-        QCOMPARE(items(w->Lst[2]), QString::fromLatin1("BA CA CB DA DB DC").split(u' '));
-        QCOMPARE(items(w->Lst[4]), QString::fromLatin1("BADC DCBA").split(u' '));
+        QCOMPARE(rows(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC").split(u' '));
+        QCOMPARE(rows(w->Lst[2]), QString::fromLatin1("BA CA CB DA DB DC").split(u' '));
+        QCOMPARE(rows(w->Lst[4]), QString::fromLatin1("BADC DCBA").split(u' '));
         QCOMPARE(w->NR[2]->text(), QStringLiteral("6"));
         QCOMPARE(w->NR[3]->text(), QStringLiteral("4"));
         QCOMPARE(w->NR[7]->text(), QStringLiteral("0"));
@@ -201,7 +179,7 @@ private slots:
         QCOMPARE(fondListe(w->Lst[7]), colorFromNumber(0xE0E0E0));
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
         QCOMPARE(fond(w->FraOptions), colorFromNumber(0xFFFFFF));
-        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
         QVERIFY(w->LblInfo->text().startsWith(QStringLiteral("12 mots trouvés en 0:0")));
         QVERIFY(w->LblInfo->text().endsWith(QStringLiteral(" sec.")));
         QCOMPARE(w->LblInfo->text().size(), QStringLiteral("12 mots trouvés en 0:00 sec.").size());
@@ -217,7 +195,7 @@ private slots:
         w->Text5->setText(QStringLiteral("B"));
         w->Cbo1->setEditText(QStringLiteral("3"));
         cherche();
-        QCOMPARE(items(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCB").split(u' '));
+        QCOMPARE(rows(w->LstAna), QString::fromLatin1("BADC DCBA CBA DBA DCB").split(u' '));
     }
 
     // Every word of the shipped list shows whole in the list of its length, even beside the
@@ -298,7 +276,7 @@ private slots:
 
         QTest::keyClicks(w->TxtCh, QStringLiteral("??"));
         Pales pendantMessage{{QStringLiteral("no message"), 0}};
-        platform.onMessage = [&](const FakePlatform::Message&) {
+        platform_.onMessage = [&](const FakePlatform::Message&) {
             QVERIFY(!w->isEnabled());
             pendantMessage = lisibles();
         };
@@ -314,16 +292,16 @@ private slots:
         QCOMPARE(w->NR[2]->text(), QStringLiteral("1"));
         QTest::keyClicks(w->TxtCh, QStringLiteral("??"));
         cherche();
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages[0].text, QStringLiteral("Attention, un seul joker est autorisé."));
-        QCOMPARE(platform.messages[0].icon, Platform::Icon::Exclamation);
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("Attention, un seul joker est autorisé."));
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Exclamation);
         QCOMPARE(w->LblInfo->text(), QString());
         QCOMPARE(w->NR[2]->text(), QStringLiteral("1"));  // the counts keep what they showed
         QCOMPARE(w->LstAna->count(), 0);
         for (int k = 2; k <= 12; ++k)
             QCOMPARE(fondListe(w->Lst[size_t(k)]), colorFromNumber(0xE0E0E0));
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
-        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
     }
 
     void avertissementDouzeAvecJoker_data()
@@ -338,10 +316,10 @@ private slots:
         ouvre();
         QTest::keyClicks(w->TxtCh, QStringLiteral("ABCDEFGHIJK?"));
         w->LblInfo->setText(QStringLiteral("avant"));
-        platform.answers = {reponse};
+        platform_.answers = {reponse};
         QTest::mouseClick(w->CmdCh, Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 1);
-        const auto& m = platform.messages[0];
+        QCOMPARE(platform_.messages.size(), 1);
+        const auto& m = platform_.messages[0];
         QCOMPARE(m.text, QStringLiteral("Attention, la recherche contient un mot de plus de 11\r\n"
                                         "lettres avec un joker, la recherche risque d'être\r\n"
                                         "fortement  ralentie, elle  peut  éventuellement\r\n"
@@ -350,7 +328,7 @@ private slots:
         QCOMPARE(m.buttons, Platform::Buttons::YesNo);
         QCOMPARE(m.defaultButton, 2);
         QCOMPARE(m.icon, Platform::Icon::Exclamation);
-        QCOMPARE(module.MsgReponse, reponse);
+        QCOMPARE(module_.MsgReponse, reponse);
         if (reponse == Platform::No) {
             QCOMPARE(w->LblInfo->text(), QString());
             QVERIFY(!w->TimCherche->isActive());
@@ -359,68 +337,68 @@ private slots:
             QVERIFY(w->TimCherche->isActive());
             QTRY_VERIFY(w->isEnabled());
             // ABCD and the joker letters: the fixture's words of these letters.
-            QVERIFY(items(w->LstAna).contains(QStringLiteral("BADC")));
+            QVERIFY(rows(w->LstAna).contains(QStringLiteral("BADC")));
         }
     }
 
     // The option off and no data loaded: the search says so instead of finding nothing.
     void donneesNonChargees()
     {
-        module.OptChargeAnag = 0;
+        module_.OptChargeAnag = 0;
         ouvre(false);
         QVERIFY(!w->TimAna->isActive());
         QVERIFY(w->LblWait->isHidden());
-        QCOMPARE(words->AnaLoaded, std::uint8_t(0));
+        QCOMPARE(words_.AnaLoaded, std::uint8_t(0));
         QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
         QTest::keyClicks(w->TxtCh, QStringLiteral("abc"));
         QVERIFY(w->CmdCh->isEnabled());
         QTest::mouseClick(w->CmdCh, Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages[0].text.startsWith(
+        QCOMPARE(platform_.messages.size(), 1);
+        QVERIFY(platform_.messages[0].text.startsWith(
             QStringLiteral("La base de données des anagrammes n'est pas chargée.")));
-        QVERIFY(platform.messages[0].text.contains(QStringLiteral("options")));
+        QVERIFY(platform_.messages[0].text.contains(QStringLiteral("options")));
         QVERIFY(!w->TimCherche->isActive());
         QVERIFY(w->isEnabled());
-        QVERIFY(platform.pointers.isEmpty());
+        QVERIFY(platform_.pointers.isEmpty());
     }
 
     // The option on and no data loaded at start: the window loads the shipped list and builds
     // the index itself, one timer step after the other; the search waits for it.
     void chargementALaDemande()
     {
-        w = std::make_unique<Frm11Ana>(*ctx);
+        w = std::make_unique<Frm11Ana>(ctx_);
         w->show();
         // The steps are run by hand so that each state between them is seen in every run.
         w->TimLoad_Timer();
-        QCOMPARE(words->AnaLoaded, std::uint8_t(1));
+        QCOMPARE(words_.AnaLoaded, std::uint8_t(1));
         QVERIFY(w->TimAna->isActive());
         QVERIFY(w->LblWait->isVisible());
-        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Hourglass));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Hourglass));
         QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
         QVERIFY(!w->CmdCh->isEnabled());
         w->TimAna_Timer();
-        QVERIFY(!words->AnaWords.isEmpty());
-        QVERIFY(!words->Anagrammes.built());
+        QVERIFY(!words_.AnaWords.isEmpty());
+        QVERIFY(!words_.Anagrammes.built());
         QVERIFY(w->TimAnaBis->isActive());
         QVERIFY(w->LblWait->isVisible());
         QVERIFY(!w->CmdCh->isEnabled());
         QCOMPARE(fond(w.get()), colorFromNumber(0xC0C0C0));
         QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);  // the last step runs by itself
-        QVERIFY(words->Anagrammes.built());
+        QVERIFY(words_.Anagrammes.built());
         QVERIFY(w->CmdCh->isEnabled());
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
-        QCOMPARE(platform.lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
         cherche();
-        QVERIFY(items(w->LstAna).contains(QStringLiteral("CHIEN")));
+        QVERIFY(rows(w->LstAna).contains(QStringLiteral("CHIEN")));
 
         // A second window finds the data loaded and loads nothing.
-        const auto avant = words->AnaWords.constData();
-        w = std::make_unique<Frm11Ana>(*ctx);
+        const auto avant = words_.AnaWords.constData();
+        w = std::make_unique<Frm11Ana>(ctx_);
         w->show();
         QTRY_VERIFY(!w->TimLoad->isActive());
         QVERIFY(!w->TimAna->isActive());
         QVERIFY(w->LblWait->isHidden());
-        QCOMPARE(words->AnaWords.constData(), avant);
+        QCOMPARE(words_.AnaWords.constData(), avant);
         QCOMPARE(fond(w.get()), colorFromNumber(0xFFFFFF));
     }
 
@@ -435,22 +413,22 @@ private slots:
     void fermeturePendantLeChargement()
     {
         QFETCH(bool, listeLue);
-        w = std::make_unique<Frm11Ana>(*ctx);
+        w = std::make_unique<Frm11Ana>(ctx_);
         w->TimLoad_Timer();
         if (listeLue)
             w->TimAna_Timer();
         w.reset();
-        QCOMPARE(words->AnaLoaded, std::uint8_t(0));
-        QVERIFY(!words->Anagrammes.built());
+        QCOMPARE(words_.AnaLoaded, std::uint8_t(0));
+        QVERIFY(!words_.Anagrammes.built());
 
         ouvre(false);
-        QCOMPARE(words->AnaLoaded, std::uint8_t(1));
+        QCOMPARE(words_.AnaLoaded, std::uint8_t(1));
         QTRY_VERIFY_WITH_TIMEOUT(w->LblWait->isHidden(), 20000);
-        QVERIFY(words->Anagrammes.built());
+        QVERIFY(words_.Anagrammes.built());
         QTest::keyClicks(w->TxtCh, QStringLiteral("niche"));
         cherche();
-        QVERIFY(platform.messages.isEmpty());
-        QVERIFY(items(w->LstAna).contains(QStringLiteral("CHIEN")));
+        QVERIFY(platform_.messages.isEmpty());
+        QVERIFY(rows(w->LstAna).contains(QStringLiteral("CHIEN")));
     }
 
     void methodesPubliques()

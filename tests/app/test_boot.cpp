@@ -1,8 +1,9 @@
 // Lexiparc — GPL-3.0-or-later.
 // The start screen: shared state, single instance, the settings timer and the hand-over.
+#include "WindowFixture.h"
+
 #include "app/Frm01Boot.h"
 #include "common/Windows.h"
-#include "platform/FakePlatform.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -12,12 +13,8 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestBoot : public QObject {
+class TestBoot : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
 
     // A start screen whose hand-over only counts.
     Frm01Boot* boot(int* handovers)
@@ -31,9 +28,7 @@ class TestBoot : public QObject {
 private slots:
     void init()
     {
-        module_ = Module{};
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
+        reset(Module{});  // the start screen fills the shared state itself
     }
 
     void loadFillsSharedState()

@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 // The loading screen: its texts, the chain for the four option combinations, the end
 // animation, failing loaders, and the hand-over to the main frame.
+#include "WindowFixture.h"
+
 #include "app/Frm02Charge.h"
 #include "app/MDI.h"
 #include "app/TextesChargement.h"
@@ -8,19 +10,14 @@
 #include "common/RuntimeError.h"
 #include "data/DataCounts.h"
 #include "data/Resources.h"
-#include "platform/FakePlatform.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
-class TestCharge : public QObject {
+class TestCharge : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
 
     static QColor textColor(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
     static QString line(const Frm02Charge* f, int i) { return f->LblChargement[size_t(i)]->text(); }
@@ -39,18 +36,11 @@ class TestCharge : public QObject {
 private slots:
     void init()
     {
-        module_ = Module{};
-        module_.SautLigne = QStringLiteral("\r\n");
-        module_.MsgTitre = QStringLiteral("Lexiparc");
+        reset();
         module_.VersionProg = QStringLiteral("1.20");
         module_.NbMots = DataCounts::kNbMots;
         module_.NbDefinitions = DataCounts::kNbDefinitions;
         module_.NbSynonymes = float(DataCounts::kNbSynonymes);
-        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
-        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
-        words_ = WordData{};
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
     }
     void cleanup()
     {

@@ -1,11 +1,12 @@
 // Lexiparc — GPL-3.0-or-later.
 // The program's keyboard rules in its real windows: Enter presses the focused button, and the
 // Tab key never lands on a control kept out of sight.
+#include "WindowFixture.h"
+
 #include "about/FrmMail.h"
 #include "app/MDI.h"
 #include "app/ToolBarWindows.h"
 #include "common/ClavierBureau.h"
-#include "platform/FakePlatform.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -27,12 +28,8 @@ bool enVue(const QWidget* control)
 }
 }
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
     std::unique_ptr<ClavierBureau> clavier_;
     std::unique_ptr<MDI> mdi_;
 
@@ -57,16 +54,10 @@ private slots:
     void initTestCase() { clavier_ = std::make_unique<ClavierBureau>(); }
     void init()
     {
-        module_ = Module{};
-        words_ = WordData{};
+        reset();
         initialiseModule(module_, QStringLiteral(LEXIPARC_SOURCE_DIR "/resources"), QStringLiteral("1.20"));
-        module_.MsgTitre = QStringLiteral("Lexiparc");
-        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
-        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
         words_.AnaLoaded = 1;
         words_.SynoLoaded = 1;
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
         platform_.screenTwips = QSize(30000, 18000);
         mdi_ = std::make_unique<MDI>(ctx_);
         mdi_->show();

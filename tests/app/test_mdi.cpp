@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 // The main frame: tool bar, colours, size, the cascade of tool windows, opening or focusing
 // a window, and the quit question.
+#include "WindowFixture.h"
+
 #include "app/MDI.h"
 #include "app/ToolBarWindows.h"
 #include "app/PlacementCadre.h"
@@ -8,7 +10,6 @@
 #include "common/Colors.h"
 #include "common/Windows.h"
 #include "data/DataCounts.h"
-#include "platform/FakePlatform.h"
 
 #include <QLineEdit>
 #include <QMdiArea>
@@ -64,12 +65,8 @@ bool scrollIntoView(QMdiArea* area, QWidget* window, const QRect& r)
 }
 }
 
-class TestMDI : public QObject {
+class TestMDI : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
     std::unique_ptr<MDI> mdi_;
 
     QPoint placeOf(QWidget* w) const { return qobject_cast<QMdiSubWindow*>(w->parentWidget())->pos(); }
@@ -85,14 +82,8 @@ class TestMDI : public QObject {
 private slots:
     void init()
     {
-        module_ = Module{};
-        words_ = WordData{};
+        reset();
         initialiseModule(module_, QString(), QString());
-        module_.MsgTitre = QStringLiteral("Lexiparc");
-        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
-        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
         platform_.screenTwips = QSize(30000, 18000);
         created = 0;
         mdi_ = std::make_unique<MDI>(ctx_);

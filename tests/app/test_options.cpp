@@ -1,10 +1,11 @@
 // Lexiparc — GPL-3.0-or-later.
 // The options window inside the main frame: load, colours, defaults, save, cancel and the
 // question on any other closing.
+#include "WindowFixture.h"
+
 #include "app/Frm04Options.h"
 #include "app/MDI.h"
 #include "common/Colors.h"
-#include "platform/FakePlatform.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,12 +14,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestOptions : public QObject {
+class TestOptions : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    FakePlatform platform_;
-    AppContext ctx_{module_, words_, platform_};
     std::unique_ptr<MDI> mdi_;
     QPointer<Frm04Options> opt_;
 
@@ -38,14 +35,9 @@ class TestOptions : public QObject {
 private slots:
     void init()
     {
-        module_ = Module{};
-        module_.MsgTitre = QStringLiteral("Lexiparc");
+        reset();
         module_.OptChargeAnag = 1;
         module_.OptChargeSyno = 1;
-        module_.OptCouleurMDI = QStringLiteral("&HFFFFFF");
-        module_.OptCouleurBar = QStringLiteral("&HE0E0E0");
-        platform_.~FakePlatform();
-        new (&platform_) FakePlatform;
         mdi_ = std::make_unique<MDI>(ctx_);
         mdi_->show();
         QVERIFY(mdi_->CmdOptions->isEnabled());

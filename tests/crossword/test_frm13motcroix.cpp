@@ -1,9 +1,10 @@
 // Lexiparc — GPL-3.0-or-later.
 // The crossword window driven through its controls, headless.
+#include "WindowFixture.h"
+
 #include "common/Colors.h"
 #include "data/DataCounts.h"
 #include "data/Records.h"
-#include "platform/FakePlatform.h"
 #include "tools/crossword/Frm13MotCroix.h"
 
 #include <QComboBox>
@@ -28,12 +29,8 @@ QColor texte(QWidget* w) { return w->palette().color(QPalette::Text); }
 QColor etiquette(QWidget* w) { return w->palette().color(QPalette::WindowText); }
 }
 
-class TestFrm13MotCroix : public QObject {
+class TestFrm13MotCroix : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<AppContext> ctx_;
     std::unique_ptr<Frm13MotCroix> w_;
 
     QLineEdit* box(int i) { return w_->TxtS[size_t(i)]; }
@@ -56,28 +53,17 @@ class TestFrm13MotCroix : public QObject {
             if (motif.at(i - 1) != u'?')
                 tape(i, char(motif.at(i - 1).toLatin1()));
     }
-    QStringList rows()
-    {
-        QStringList r;
-        for (int i = 0; i < w_->LstRech1->count(); ++i)
-            r << w_->LstRech1->item(i)->text();
-        return r;
-    }
+    QStringList rows() { return ::rows(w_->LstRech1); }
     void attendFinRecherche() { QTRY_VERIFY(!w_->TimRech1->isActive() && w_->isEnabled()); }
 
 private slots:
     void init()
     {
-        module_ = Module{};
-        module_.MsgTitre = kTitre;
-        module_.SautLigne = QStringLiteral("\r\n");
-        words_ = WordData{};
+        reset();
         QFile f(QStringLiteral(LEXIPARC_TEST_DATA "/crossword/ANA"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         words_.AnaWords = splitRecords(f.readAll());
-        platform_ = std::make_unique<FakePlatform>();
-        ctx_ = std::make_unique<AppContext>(AppContext{module_, words_, *platform_, nullptr});
-        w_ = std::make_unique<Frm13MotCroix>(*ctx_);
+        w_ = std::make_unique<Frm13MotCroix>(ctx_);
         QTRY_VERIFY(w_->isVisible());  // shown by its start timer
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
@@ -137,9 +123,9 @@ private slots:
         QCOMPARE(w_->LblRech1->text(), label);
         QVERIFY(w_->LstRech1->isVisible());
         QVERIFY(!w_->CmdRech1->isEnabled());
-        QCOMPARE(platform_->screenPointers, (QList<int>{Platform::Arrow, Platform::Arrow}));
-        QVERIFY(platform_->pointers.isEmpty());
-        QVERIFY(platform_->messages.isEmpty());
+        QCOMPARE(platform_.screenPointers, (QList<int>{Platform::Arrow, Platform::Arrow}));
+        QVERIFY(platform_.pointers.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         QTRY_COMPARE(QApplication::focusWidget(), box(w_->LblK->text().toInt()));
     }
 
@@ -190,16 +176,16 @@ private slots:
             tape(i, 'a');
         QTest::mouseClick(w_->CmdRech1, Qt::LeftButton);
         QVERIFY(!w_->CmdRech1->isEnabled());
-        QCOMPARE(platform_->screenPointers, QList<int>{Platform::Arrow});
+        QCOMPARE(platform_.screenPointers, QList<int>{Platform::Arrow});
         if (accepted) {
-            QVERIFY(platform_->messages.isEmpty());
+            QVERIFY(platform_.messages.isEmpty());
             QVERIFY(w_->TimRech1->isActive());
             attendFinRecherche();
         } else {
-            QCOMPARE(platform_->messages.size(), 1);
-            QCOMPARE(platform_->messages[0].text, kTrop);
-            QCOMPARE(platform_->messages[0].title, kTitre);
-            QCOMPARE(platform_->messages[0].icon, Platform::Icon::Critical);
+            QCOMPARE(platform_.messages.size(), 1);
+            QCOMPARE(platform_.messages[0].text, kTrop);
+            QCOMPARE(platform_.messages[0].title, kTitre);
+            QCOMPARE(platform_.messages[0].icon, Platform::Icon::Critical);
             QCOMPARE(w_->TropJokers, std::uint8_t(0));
             QVERIFY(!w_->TimRech1->isActive());
             QVERIFY(w_->isEnabled());
@@ -225,7 +211,7 @@ private slots:
         tape(4, ' ');
         QCOMPARE(box(4)->text(), QStringLiteral(" "));
         QCOMPARE(texte(box(4)), colorFromNumber(0x80));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
     }
 
     void invalidCharacter()
@@ -233,15 +219,15 @@ private slots:
         choisit(5);
         tape(3, '1');
         QCOMPARE(box(3)->text(), QStringLiteral("?"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, kInvalide);
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::None);
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, kInvalide);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::None);
         QCOMPARE(module_.MsgTexte, kInvalide);
         // A letter box goes back to its letter; a new key press may show the message again.
         tape(1, 'b');
         tape(1, '%');
         QCOMPARE(box(1)->text(), QStringLiteral("B"));
-        QCOMPARE(platform_->messages.size(), 2);
+        QCOMPARE(platform_.messages.size(), 2);
         // An accent made with a dead key comes without a key press of its own: it is refused
         // the same way, message included.
         box(2)->setFocus();
@@ -249,7 +235,7 @@ private slots:
         commit.setCommitString(QStringLiteral("é"));
         QApplication::sendEvent(box(2), &commit);
         QCOMPARE(box(2)->text(), QStringLiteral("?"));
-        QCOMPARE(platform_->messages.size(), 3);
+        QCOMPARE(platform_.messages.size(), 3);
     }
 
     void autoAdvance()
@@ -296,7 +282,7 @@ private slots:
         QTest::keyClick(box(from), Qt::Key(key));
         QCOMPARE(QApplication::focusWidget(), box(to));
         QCOMPARE(w_->LblK->text(), QString::number(to));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
     }
 
     void length4After6()
@@ -329,35 +315,35 @@ private slots:
                               w_->LstRech1->visualItemRect(it).center());
         };
         clique(0);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, kCopie);
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
-        QCOMPARE(platform_->messages[0].title, kTitre);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BAR"));
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, kCopie);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(platform_.messages[0].title, kTitre);
         clique(1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
-        QCOMPARE(platform_->clipboardClears, 2);
-        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_.clipboardClears, 2);
+        QCOMPARE(platform_.messages.size(), 1);
 
         // A click on the word already selected copies it again.
-        platform_->clipboard.clear();
+        platform_.clipboard.clear();
         clique(1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
-        QCOMPARE(platform_->clipboardClears, 3);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_.clipboardClears, 3);
         // The keyboard changes the selection: the new word is copied at once.
         QTest::keyClick(w_->LstRech1, Qt::Key_Up);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
+        QCOMPARE(platform_.clipboard, QStringLiteral("BAR"));
         QTest::keyClick(w_->LstRech1, Qt::Key_Down);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
-        QCOMPARE(platform_->clipboardClears, 5);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_.clipboardClears, 5);
         // Pressed on one word and released on another: the word released on, once.
         QWidget* vue = w_->LstRech1->viewport();
         QTest::mousePress(vue, Qt::LeftButton, {}, w_->LstRech1->visualItemRect(w_->LstRech1->item(1)).center());
         QTest::mouseMove(vue, w_->LstRech1->visualItemRect(w_->LstRech1->item(0)).center());
         QTest::mouseRelease(vue, Qt::LeftButton, {}, w_->LstRech1->visualItemRect(w_->LstRech1->item(0)).center());
-        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
-        QCOMPARE(platform_->clipboardClears, 6);
-        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BAR"));
+        QCOMPARE(platform_.clipboardClears, 6);
+        QCOMPARE(platform_.messages.size(), 1);
     }
 
     // A list given the focus with nothing selected copies nothing; the first Down key then
@@ -370,14 +356,14 @@ private slots:
         attendFinRecherche();
         w_->LstRech1->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), w_->LstRech1);
-        QCOMPARE(platform_->clipboardClears, 0);
-        QVERIFY(platform_->messages.isEmpty());
+        QCOMPARE(platform_.clipboardClears, 0);
+        QVERIFY(platform_.messages.isEmpty());
         QTest::keyClick(w_->LstRech1, Qt::Key_Down);
         QCOMPARE(w_->LstRech1->currentRow(), 0);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BAR"));
+        QCOMPARE(platform_.clipboard, QStringLiteral("BAR"));
         QTest::keyClick(w_->LstRech1, Qt::Key_Down);
-        QCOMPARE(platform_->clipboard, QStringLiteral("BOA"));
-        QCOMPARE(platform_->clipboardClears, 2);
+        QCOMPARE(platform_.clipboard, QStringLiteral("BOA"));
+        QCOMPARE(platform_.clipboardClears, 2);
     }
 
     // Only the box with the focus shows its text selected.
@@ -411,7 +397,7 @@ private slots:
         saisit(QStringLiteral("a??"));
         QTest::mouseClick(w_->CmdRech1, Qt::LeftButton);
         attendFinRecherche();
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         QCOMPARE(int(words_.AnaWords.size()), DataCounts::kAnaFin[12] + 1);
         QVERIFY(!words_.Anagrammes.built());
         QCOMPARE(words_.AnaLoaded, std::uint8_t(0));
@@ -428,21 +414,21 @@ private slots:
     {
         w_->LblRech1->setText(QStringLiteral("avant"));
         w_->CmdRech1_Click();
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text,
                  QStringLiteral("Subscript out of range                 \r\nErreur interne 104 - 9"));
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Critical);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Critical);
         QVERIFY(w_->TimRech1->isActive());
         attendFinRecherche();
-        QCOMPARE(platform_->messages.size(), 2);
-        QCOMPARE(platform_->messages[1].text,
+        QCOMPARE(platform_.messages.size(), 2);
+        QCOMPARE(platform_.messages[1].text,
                  QStringLiteral("Subscript out of range                 \r\nErreur interne 106 - 9"));
         QCOMPARE(module_.ErrCode, QStringLiteral("106"));
         QCOMPARE(module_.ErrNumero, 9);
         QVERIFY(!w_->LstRech1->isVisible());
         QCOMPARE(w_->LstRech1->count(), 0);
         QCOMPARE(w_->LblRech1->text(), QStringLiteral("avant"));
-        QCOMPARE(platform_->screenPointers, (QList<int>{Platform::Arrow, Platform::Arrow}));
+        QCOMPARE(platform_.screenPointers, (QList<int>{Platform::Arrow, Platform::Arrow}));
     }
 };
 

@@ -1,9 +1,10 @@
 // Lexiparc — GPL-3.0-or-later.
 // The dictionary and Scrabble check windows, driven headless on the test word list.
+#include "WindowFixture.h"
+
 #include "app/MDI.h"
 #include "common/Colors.h"
 #include "data/Records.h"
-#include "platform/FakePlatform.h"
 #include "platform/QtPlatform.h"
 #include "tools/dictionary/Frm10Dico.h"
 #include "tools/dictionary/Frm15Scrabble.h"
@@ -47,17 +48,14 @@ protected:
 };
 }
 
-class TestDictionaryWindows : public QObject {
+class TestDictionaryWindows : public QObject, WindowFixture<> {
     Q_OBJECT
-    Module module_;
-    WordData words_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<AppContext> ctx_;
+    QStringList mots_;
 
     template <class W>
     std::unique_ptr<W> open()
     {
-        auto w = std::make_unique<W>(*ctx_);
+        auto w = std::make_unique<W>(ctx_);
         w->show();
         w->activateWindow();
         w->TxtCtrl->setFocus();
@@ -76,18 +74,15 @@ private slots:
     {
         QFile f(kData + QStringLiteral("DICO"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        words_.DicoWords = splitRecords(f.readAll());
+        mots_ = splitRecords(f.readAll());
     }
     void init()
     {
-        module_ = Module{};
-        module_.SautLigne = kCRLF;
-        module_.MsgTitre = QStringLiteral("Lexiparc");
+        reset();
+        words_.DicoWords = mots_;
         module_.FichierDef = kData + QStringLiteral("definitions.ret");
         module_.LongMaxDef = 12;
         module_.NbMots = 16;
-        platform_ = std::make_unique<FakePlatform>();
-        ctx_ = std::make_unique<AppContext>(AppContext{module_, words_, *platform_, nullptr});
     }
 
     // ---- the dictionary window ----
@@ -131,12 +126,12 @@ private slots:
         QTest::keyClicks(w->TxtCtrl, QStringLiteral("ab"));
         QTest::sendKeyEvent(QTest::KeyAction::Click, w->TxtCtrl, Qt::Key(key), text, Qt::NoModifier);
         QCOMPARE(w->TxtCtrl->text(), after);
-        QCOMPARE(platform_->messages.size(), message ? 1 : 0);
+        QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message) {
-            QCOMPARE(platform_->messages[0].text,
+            QCOMPARE(platform_.messages[0].text,
                      QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
-            QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
-            QCOMPARE(platform_->messages[0].title, QStringLiteral("Lexiparc"));
+            QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
+            QCOMPARE(platform_.messages[0].title, QStringLiteral("Lexiparc"));
         }
     }
 
@@ -190,9 +185,9 @@ private slots:
         QCOMPARE(w->LblN->text(), QString::number(apres.size()));
         if (apres == avant)
             QCOMPARE(changes.size(), 0);
-        QCOMPARE(platform_->messages.size(), message ? 1 : 0);
+        QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message)
-            QCOMPARE(platform_->messages[0].text,
+            QCOMPARE(platform_.messages[0].text,
                      QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
     }
 
@@ -206,7 +201,7 @@ private slots:
         w->TxtCtrl->selectAll();
         QTest::keyClick(w->TxtCtrl, Qt::Key_Q);
         QCOMPARE(w->TxtCtrl->text(), QStringLiteral("ABCDEFGHIJKLMNO"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         // Inserted text keeps the limit.
         w->TxtCtrl->clear();
         w->TxtCtrl->insert(QStringLiteral("abcdefghijklmnopq"));
@@ -227,9 +222,9 @@ private slots:
         QCOMPARE(w->TimCherche->interval(), 100);
         QCOMPARE(w->LblD->text(), QStringLiteral("Recherche en cours, patientez..."));
         QVERIFY(w->LblD->isVisible());
-        QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Hourglass));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Hourglass));
         QTRY_VERIFY(w->LblD->isHidden());
-        QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
         QCOMPARE(w->LblDef1->text(), QStringLiteral("CHAT"));
         QCOMPARE(w->LblPts->text(), QStringLiteral("9"));
         QVERIFY(w->isEnabled());
@@ -262,7 +257,7 @@ private slots:
             QTRY_VERIFY(w->ImfInfo->isVisible());
         }
         // The box, like a modal message box, takes the focus while it is shown.
-        platform_->onMessage = [](const FakePlatform::Message&) {
+        platform_.onMessage = [](const FakePlatform::Message&) {
             QLineEdit box;
             box.show();
             box.activateWindow();
@@ -272,7 +267,7 @@ private slots:
             QTest::keyClick(w->TxtCtrl, Qt::Key_5);
         else
             QTest::mouseClick(w->ImfInfo, Qt::LeftButton);
-        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_.messages.size(), 1);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QVERIFY(w->TxtCtrl->hasFocus());
@@ -313,9 +308,9 @@ private slots:
 
         search(*w, QStringLiteral("CHIEN"));
         QVERIFY(w->LblDef4->isVisible() && w->LblDef1->isHidden() && w->LblPts->isHidden());
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         QVERIFY(w->isEnabled());
-        QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
     }
 
     void dicoMissingFile()
@@ -323,13 +318,13 @@ private slots:
         module_.FichierDef = kData + QStringLiteral("absent.ret");
         auto w = open<Frm10Dico>();
         search(*w, QStringLiteral("CHIEN"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         search(*w, QStringLiteral("CHAT"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text,
                  QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
-        QCOMPARE(module_.MsgTexte, platform_->messages[0].text);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(module_.MsgTexte, platform_.messages[0].text);
         // A word of the list still exists: no definition, no validity, no copy, its score.
         QVERIFY(w->LblDef4->isHidden() && w->LblDef1->isVisible());
         QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
@@ -337,7 +332,7 @@ private slots:
         QVERIFY(w->LblDef2->text().isEmpty() && w->Lbl[2]->text().isEmpty() && !w->CmdCop->isEnabled());
         QVERIFY(w->LblPts->isVisible());
         QCOMPARE(w->LblPts->text(), QStringLiteral("9"));
-        QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
         QVERIFY(w->isEnabled());
     }
 
@@ -360,18 +355,18 @@ private slots:
         module_.FichierDef = damaged;
         search(*w, QStringLiteral("CHAT"));
         QVERIFY(w->Lbl[2]->text().isEmpty());
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
                                                              "Les définitions ne peuvent pas être lues."));
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
         QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
         search(*w, QStringLiteral("BOF"));  // a line before the cut
-        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_.messages.size(), 1);
 
         auto s = open<Frm15Scrabble>();
         search(*s, QStringLiteral("CHAT"));
-        QCOMPARE(platform_->messages.size(), 2);
+        QCOMPARE(platform_.messages.size(), 2);
         QCOMPARE(s->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
         QVERIFY(s->LblDef4->isHidden() && s->LblPts->isVisible() && s->ImfInfo->isHidden());
     }
@@ -381,18 +376,18 @@ private slots:
         auto w = open<Frm10Dico>();
         search(*w, QStringLiteral("chat"));
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
-        QCOMPARE(platform_->clipboardClears, 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("CHAT: (nom) Petit félin domestique.\n"
+        QCOMPARE(platform_.clipboardClears, 1);
+        QCOMPARE(platform_.clipboard, QStringLiteral("CHAT: (nom) Petit félin domestique.\n"
                                                       "Extrait du dictionnaire du programme Lexiparc."));
         QVERIFY(w->Foc->hasFocus());
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text,
                  QStringLiteral("Le mot et sa définition ont été copiés dans le presse-papier."));
         // Later copies are silent; an unknown abbreviation leaves the parentheses empty.
         search(*w, QStringLiteral("GNOU"));
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("GNOU: () Antilope d'Afrique.\n"
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.clipboard, QStringLiteral("GNOU: () Antilope d'Afrique.\n"
                                                       "Extrait du dictionnaire du programme Lexiparc."));
     }
 
@@ -419,8 +414,8 @@ private slots:
         QCOMPARE(w->NbClignotements, qint16(0));
 
         QTest::mouseClick(w->ImfInfo, Qt::LeftButton);
-        QCOMPARE(platform_->messages.size(), 1);
-        QVERIFY(platform_->messages[0].text.endsWith(
+        QCOMPARE(platform_.messages.size(), 1);
+        QVERIFY(platform_.messages[0].text.endsWith(
             QStringLiteral("\r\n\r\nLe mot eleve existe mais n'est pas admis\r\nau jeu de scrabble.")));
     }
 
@@ -468,10 +463,10 @@ private slots:
         QTest::mousePress(w->LblA, Qt::RightButton);
         QTest::mousePress(w->LblDef3, Qt::LeftButton);
         QTest::mousePress(w.get(), Qt::LeftButton, {}, QPoint(500, 390));
-        QCOMPARE(platform_->dragged.size(), 4);
-        QVERIFY(platform_->dragged.count(w.get()) == 4);
+        QCOMPARE(platform_.dragged.size(), 4);
+        QVERIFY(platform_.dragged.count(w.get()) == 4);
         QTest::mousePress(w->TxtCtrl, Qt::LeftButton);
-        QCOMPARE(platform_->dragged.size(), 4);
+        QCOMPARE(platform_.dragged.size(), 4);
     }
 
     // The desktop platform moves a child window of the main frame with the mouse.
@@ -500,7 +495,7 @@ private slots:
     // The tool-bar buttons open the two windows in the main frame, or give them the focus.
     void mainFrame()
     {
-        MDI mdi(*ctx_);
+        MDI mdi(ctx_);
         mdi.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mdi));
         QVERIFY(mdi.CmdDico->isEnabled() && mdi.CmdScrabble->isEnabled());
@@ -533,12 +528,12 @@ private slots:
         QTest::sendKeyEvent(QTest::KeyAction::Click, w->TxtCtrl, Qt::Key(0), QStringLiteral("é"), Qt::NoModifier);
         QTest::keyClicks(w->TxtCtrl, QStringLiteral(" 5"));
         QCOMPARE(w->TxtCtrl->text(), QStringLiteral("é 5"));
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         QVERIFY(w->CmdCtrl->isEnabled() && w->CmdCtrl->isDefault());
         QTest::keyClick(w->TxtCtrl, Qt::Key_Return);
         QTRY_VERIFY(w->LblD->isHidden());
         QVERIFY(w->LblDef4->isVisible());
-        QVERIFY(platform_->messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
         QTest::keyClicks(w->TxtCtrl, QStringLiteral("ABCDEFGHIJKLMNOPQ"));
         QCOMPARE(w->TxtCtrl->text().size(), 15);
     }
@@ -567,7 +562,7 @@ private slots:
         QCOMPARE(w->LblValideODS->text(), QStringLiteral("Ce mot n'est pas admis dans les tournois de scrabble."));
         QVERIFY(w->LblValideODS->isVisible());
         QTest::mouseClick(w->ImfInfo, Qt::LeftButton);
-        QVERIFY(platform_->messages.last().text.contains(QStringLiteral("Le mot ELEVES existe mais n'est pas admis")));
+        QVERIFY(platform_.messages.last().text.contains(QStringLiteral("Le mot ELEVES existe mais n'est pas admis")));
 
         search(*w, QStringLiteral("BOF"));
         QCOMPARE(w->MotNonAdmis, std::uint8_t(0));
@@ -629,15 +624,15 @@ private slots:
         auto w = open<Frm15Scrabble>();
         // The absent word reads the file too, so the missing file is reported for it.
         search(*w, QStringLiteral("CHIEN"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text,
                  QStringLiteral("Erreur 53\r\nLe fichier des définitions des mots est introuvable."));
         QVERIFY(w->LblDef4->isVisible() && w->LblPts->isHidden());
-        QCOMPARE(platform_->lastPointer(w.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w.get()), int(Platform::Arrow));
         QVERIFY(w->isEnabled());
         // A word of the list is not said absent.
         search(*w, QStringLiteral("CHAT"));
-        QCOMPARE(platform_->messages.size(), 2);
+        QCOMPARE(platform_.messages.size(), 2);
         QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
         QCOMPARE(w->LblDef3->text(), QStringLiteral("La définition de ce mot n'a pas pu être lue."));
     }

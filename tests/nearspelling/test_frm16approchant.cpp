@@ -1,10 +1,11 @@
 // Lexiparc — GPL-3.0-or-later.
 // The near-spelling window, driven headless through its controls.
+#include "WindowFixture.h"
+
 #include "app/MDI.h"
 #include "common/Colors.h"
 #include "common/RuntimeError.h"
 #include "data/Records.h"
-#include "platform/FakePlatform.h"
 #include "tools/nearspelling/Frm16Approchant.h"
 
 #include <QCheckBox>
@@ -49,13 +50,9 @@ protected:
 };
 } // namespace
 
-class TestFrm16Approchant : public QObject {
+class TestFrm16Approchant : public QObject, WindowFixture<> {
     Q_OBJECT
     QStringList mots_;
-    std::unique_ptr<Module> module_;
-    std::unique_ptr<WordData> words_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<AppContext> ctx_;
     std::unique_ptr<Frm16Approchant> w_;
 
     void tape(const QString& texte) { QTest::keyClicks(w_->TxtCtrl, texte); }
@@ -65,14 +62,9 @@ private slots:
 
     void init()
     {
-        module_ = std::make_unique<Module>();
-        module_->SautLigne = QStringLiteral("\r\n");
-        module_->MsgTitre = QStringLiteral("Lexiparc");
-        words_ = std::make_unique<WordData>();
-        words_->DicoWords = mots_;
-        platform_ = std::make_unique<FakePlatform>();
-        ctx_ = std::make_unique<AppContext>(AppContext{*module_, *words_, *platform_, nullptr});
-        w_ = std::make_unique<Frm16Approchant>(*ctx_);
+        reset();
+        words_.DicoWords = mots_;
+        w_ = std::make_unique<Frm16Approchant>(ctx_);
         w_->show();
         QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
         w_->activateWindow();
@@ -85,7 +77,7 @@ private slots:
         QCOMPARE(w_->windowTitle(), QStringLiteral("Mots approchants"));
         QCOMPARE(w_->size(), QSize(7290 / 15, 10680 / 15));
         QCOMPARE(w_->pos(), QPoint(600 / 15, 600 / 15));
-        QCOMPARE(module_->PosGauche, qint16(600));
+        QCOMPARE(module_.PosGauche, qint16(600));
         QCOMPARE(w_->LblN->text(), QStringLiteral("0"));
         QVERIFY(!w_->CmdCtrl->isEnabled());
         QCOMPARE(w_->CmdCtrl->text(), QStringLiteral(" Rechercher"));
@@ -122,8 +114,8 @@ private slots:
     // The tool-bar button opens the window in a child of the main frame, then focuses it.
     void openedFromTheMainFrame()
     {
-        MDI mdi(*ctx_);
-        ctx_->mdi = &mdi;
+        MDI mdi(ctx_);
+        ctx_.mdi = &mdi;
         QVERIFY(mdi.CmdAp->isEnabled());
         QTest::mouseClick(mdi.CmdAp, Qt::LeftButton);
         auto* f = qobject_cast<Frm16Approchant*>(mdi.fenetre(FabriqueFrm16Approchant));
@@ -134,7 +126,7 @@ private slots:
         QCOMPARE(mdi.zone()->subWindowList().size(), 1);
         mdi.zone()->closeAllSubWindows();
         QTRY_VERIFY(!mdi.fenetre(FabriqueFrm16Approchant));
-        ctx_->mdi = nullptr;
+        ctx_.mdi = nullptr;
     }
 
     void searchButtonFromTwoCharacters()
@@ -179,12 +171,12 @@ private slots:
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(touche));
         QApplication::sendEvent(w_->TxtCtrl, &press);
         QCOMPARE(w_->TxtCtrl->text(), apres);
-        QCOMPARE(platform_->messages.size(), message ? 1 : 0);
+        QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message) {
-            QCOMPARE(platform_->messages.at(0).text,
+            QCOMPARE(platform_.messages.at(0).text,
                      QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
-            QCOMPARE(platform_->messages.at(0).icon, Platform::Icon::Information);
-            QCOMPARE(platform_->messages.at(0).title, QStringLiteral("Lexiparc"));
+            QCOMPARE(platform_.messages.at(0).icon, Platform::Icon::Information);
+            QCOMPARE(platform_.messages.at(0).title, QStringLiteral("Lexiparc"));
         }
         QTest::keyClick(w_->TxtCtrl, Qt::Key_Backspace);
         QCOMPARE(w_->TxtCtrl->text(), apres.chopped(1));
@@ -198,13 +190,13 @@ private slots:
         commit.setCommitString(QStringLiteral("ê"));
         QApplication::sendEvent(w_->TxtCtrl, &commit);
         QCOMPARE(w_->TxtCtrl->text(), QStringLiteral("p"));
-        QCOMPARE(platform_->messages.size(), 1);
+        QCOMPARE(platform_.messages.size(), 1);
         w_->TxtCtrl->clear();
         QGuiApplication::clipboard()->setText(QStringLiteral("pêche"));
         w_->TxtCtrl->paste();
-        QTRY_COMPARE(platform_->messages.size(), 2);
+        QTRY_COMPARE(platform_.messages.size(), 2);
         QCOMPARE(w_->TxtCtrl->text(), QStringLiteral("pche"));
-        QCOMPARE(platform_->messages.at(1).text,
+        QCOMPARE(platform_.messages.at(1).text,
                  QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
     }
 
@@ -234,7 +226,7 @@ private slots:
         QCOMPARE(couleurFond(w_->TxtRes), 0xC0C0C0);
         QCOMPARE(couleurTexte(w_->LblD), 0xFF0000);
         QCOMPARE(w_->LblD->text(), QStringLiteral("Recherche en cours, patientez..."));
-        QCOMPARE(platform_->lastPointer(w_.get()), int(Platform::Hourglass));
+        QCOMPARE(platform_.lastPointer(w_.get()), int(Platform::Hourglass));
         QVERIFY(w_->TimFind->isActive());
         QCOMPARE(w_->TimFind->interval(), 500);
         QVERIFY(w_->isEnabled());
@@ -247,7 +239,7 @@ private slots:
         QCOMPARE(w_->TxtRes->toPlainText(), attendu.join(u'\n'));
         QCOMPARE(couleurTexte(w_->LblD), 0x4080);
         QCOMPARE(couleurFond(w_->TxtRes), 0xFFFFFF);
-        QCOMPARE(platform_->lastPointer(w_.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w_.get()), int(Platform::Arrow));
 
         // Changing the options leaves the result as it is; 90 again restores the precise search.
         QTest::mouseClick(w_->Opt[0], Qt::LeftButton);
@@ -267,21 +259,21 @@ private slots:
 
     void searchFailure()
     {
-        w_.reset(new Frm16EnPanne(*ctx_));
+        w_.reset(new Frm16EnPanne(ctx_));
         w_->show();
         tape(QStringLiteral("MAISON"));
         QTest::mouseClick(w_->CmdCtrl, Qt::LeftButton);
         QTRY_COMPARE(w_->LblD->text(), QStringLiteral("Erreur programme."));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages.at(0).text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages.at(0).text,
                  QStringLiteral("Overflow                 \r\nErreur interne 021 - 6"));
-        QCOMPARE(platform_->messages.at(0).icon, Platform::Icon::Critical);
-        QCOMPARE(module_->ErrCode, QStringLiteral("021"));
-        QCOMPARE(module_->ErrNumero, 6);
+        QCOMPARE(platform_.messages.at(0).icon, Platform::Icon::Critical);
+        QCOMPARE(module_.ErrCode, QStringLiteral("021"));
+        QCOMPARE(module_.ErrNumero, 6);
         QCOMPARE(couleurTexte(w_->LblD), 0x404040);
         QVERIFY(w_->TxtRes->toPlainText().isEmpty());
         QCOMPARE(couleurFond(w_->TxtRes), 0xFFFFFF);
-        QCOMPARE(platform_->lastPointer(w_.get()), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w_.get()), int(Platform::Arrow));
     }
 };
 

@@ -1,6 +1,8 @@
 // Lexiparc — GPL-3.0-or-later.
 // The postal-code window on the shipped lists: loading, searches, selection, copies, the two
 // outside links and the about box.
+#include "WindowFixture.h"
+
 #include "app/MDI.h"
 #include "common/Module.h"
 #include "common/Windows.h"
@@ -44,22 +46,10 @@ public:
         return startResult;
     }
 };
-
-QStringList rows(const QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 }
 
-class TestFrm14CD : public QObject {
+class TestFrm14CD : public QObject, WindowFixture<BrowserPlatform> {
     Q_OBJECT
-    Module module;
-    WordData words;
-    BrowserPlatform platform;
-    std::unique_ptr<AppContext> ctx;
     QPointer<Frm14CD> w;
 
     QLabel* label(int field) const { return w->LblDetail[size_t(field)]; }
@@ -73,18 +63,8 @@ class TestFrm14CD : public QObject {
 private slots:
     void init()
     {
-        module = Module{};
-        module.SautLigne = QStringLiteral("\r\n");
-        module.MsgTitre = QStringLiteral("Lexiparc");
-        platform.messages.clear();
-        platform.openedUrls.clear();
-        platform.startedPrograms.clear();
-        platform.executableFound.clear();
-        platform.executableQueries.clear();
-        platform.seenContent.clear();
-        platform.startResult = true;
-        ctx = std::make_unique<AppContext>(AppContext{module, words, platform, nullptr});
-        w = new Frm14CD(*ctx);
+        reset();
+        w = new Frm14CD(ctx_);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->activateWindow();
@@ -95,7 +75,7 @@ private slots:
 
     void loadState()
     {
-        QCOMPARE(module.PosGauche, 600);
+        QCOMPARE(module_.PosGauche, 600);
         QCOMPARE(w->pos(), QPoint(40, 40));
         QCOMPARE(w->size(), QSize(Frm14CD::kLimiteD / 15, Frm14CD::kLimiteH / 15));
         QCOMPARE(w->windowTitle(), QStringLiteral("RECHERCHER - Codes postaux et communes de France"));
@@ -167,15 +147,15 @@ private slots:
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("é"));
         QApplication::sendEvent(w->TxtCherche, &press);
         QCOMPARE(w->TxtCherche->text(), QStringLiteral("ZUYT"));
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
-        QCOMPARE(platform.messages.first().title, QStringLiteral("Lexiparc"));
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
+        QCOMPARE(platform_.messages.first().title, QStringLiteral("Lexiparc"));
         QCOMPARE(w->LstLaListe->count(), 1);
         w->TxtCherche->setText(QStringLiteral("y"));
         QCOMPARE(w->TxtCherche->text(), QStringLiteral("Y"));
         QCOMPARE(w->LstLaListe->count(), 0);
         QCOMPARE(w->LblInfo->text(), QString());
-        QCOMPARE(platform.lastPointer(w), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w), int(Platform::Arrow));
     }
 
     // The name box refuses an accent from a dead key or a paste as a typed one, and shows the
@@ -192,7 +172,7 @@ private slots:
         w->TxtCherche->setFocus();
         QTest::keyClicks(w->TxtCherche, QStringLiteral("st "));
         QString pendantMessage;
-        platform.onMessage = [&](const FakePlatform::Message&) { pendantMessage = w->TxtCherche->text(); };
+        platform_.onMessage = [&](const FakePlatform::Message&) { pendantMessage = w->TxtCherche->text(); };
         if (paste) {
             QGuiApplication::clipboard()->setText(QStringLiteral("é"));
             w->TxtCherche->paste();
@@ -201,9 +181,9 @@ private slots:
             commit.setCommitString(QStringLiteral("é"));
             QApplication::sendEvent(w->TxtCherche, &commit);
         }
-        platform.onMessage = nullptr;
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
+        platform_.onMessage = nullptr;
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages.first().text, QStringLiteral("Le caractere '' É '' n'est pas valide."));
         QCOMPARE(pendantMessage, QStringLiteral("ST É"));
         QCOMPARE(w->TxtCherche->text(), QStringLiteral("ST "));
     }
@@ -289,16 +269,16 @@ private slots:
         QTest::keyClicks(w->TxtCherche, QStringLiteral("AA"));
         QCOMPARE(w->LblInfo->text(), QStringLiteral("Aucun nom de commune n'a été trouvé."));
         t = saved;
-        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform_.messages.size(), 3);
         const QStringList codes{QStringLiteral("024"), QStringLiteral("026"), QStringLiteral("023")};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(platform.messages.at(i).text, QStringLiteral("Subscript out of range") + QString(17, u' ') +
+            QCOMPARE(platform_.messages.at(i).text, QStringLiteral("Subscript out of range") + QString(17, u' ') +
                                                        QStringLiteral("\r\nErreur interne ") + codes.at(i) +
                                                        QStringLiteral(" - 9"));
-            QCOMPARE(platform.messages.at(i).icon, Platform::Icon::Critical);
+            QCOMPARE(platform_.messages.at(i).icon, Platform::Icon::Critical);
         }
-        QCOMPARE(module.ErrCode, QStringLiteral("023"));
-        QCOMPARE(module.ErrNumero, 9);
+        QCOMPARE(module_.ErrCode, QStringLiteral("023"));
+        QCOMPARE(module_.ErrNumero, 9);
     }
 
     void copies()
@@ -306,20 +286,20 @@ private slots:
         typeCode(QStringLiteral("01000"));
         QTest::mouseClick(w->CmdCopier, Qt::LeftButton);
         // The clipboard has the desktop's line ends; the message keeps the program's.
-        QVERIFY(platform.clipboard.startsWith(QStringLiteral("Commune: 01000 BOURG EN BRESSE\n")));
-        QVERIFY(!platform.clipboard.contains(u'\r'));
-        QCOMPARE(platform.clipboard.split(u'\n').size(), 11);
-        QCOMPARE(platform.clipboard.split(u'\n').at(4), QStringLiteral("Code région:  84"));
-        QCOMPARE(platform.messages.last().text,
+        QVERIFY(platform_.clipboard.startsWith(QStringLiteral("Commune: 01000 BOURG EN BRESSE\n")));
+        QVERIFY(!platform_.clipboard.contains(u'\r'));
+        QCOMPARE(platform_.clipboard.split(u'\n').size(), 11);
+        QCOMPARE(platform_.clipboard.split(u'\n').at(4), QStringLiteral("Code région:  84"));
+        QCOMPARE(platform_.messages.last().text,
                  QStringLiteral("Les données on été copiées dans le presse-papier.\r\n\r\n") +
-                     QString(platform.clipboard).replace(u'\n', QStringLiteral("\r\n")));
-        QCOMPARE(platform.messages.last().icon, Platform::Icon::None);
+                     QString(platform_.clipboard).replace(u'\n', QStringLiteral("\r\n")));
+        QCOMPARE(platform_.messages.last().icon, Platform::Icon::None);
         QTest::mouseClick(w->ImgCopyTrue, Qt::LeftButton);
-        QCOMPARE(platform.clipboard, QStringLiteral("01000 BOURG EN BRESSE"));
-        QCOMPARE(platform.messages.last().text,
+        QCOMPARE(platform_.clipboard, QStringLiteral("01000 BOURG EN BRESSE"));
+        QCOMPARE(platform_.messages.last().text,
                  QStringLiteral("Le nom de commune a été copiée dans le presse-papier.\r\n\r\n01000 BOURG EN BRESSE"));
-        QCOMPARE(platform.clipboardClears, 2);
-        platform.clipboardClears = 0;
+        QCOMPARE(platform_.clipboardClears, 2);
+        platform_.clipboardClears = 0;
     }
 
     void directory()
@@ -327,7 +307,7 @@ private slots:
         w->TxtCherche->setFocus();
         QTest::keyClicks(w->TxtCherche, QStringLiteral("ST ANDRE D HUIRIAT"));
         QTest::mouseClick(w->CmdExterne, Qt::LeftButton);
-        QCOMPARE(platform.openedUrls, QStringList{QString::fromLatin1(kSiteAnnuaire) + "01/saint-andre-d'huiriat"});
+        QCOMPARE(platform_.openedUrls, QStringList{QString::fromLatin1(kSiteAnnuaire) + "01/saint-andre-d'huiriat"});
         QVERIFY(w->Foc->hasFocus());
     }
 
@@ -348,43 +328,43 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, title);
         QTemporaryDir dir;
-        platform.tempFolder = dir.path();
-        platform.executableFound = program;
-        platform.startResult = starts;
+        platform_.tempFolder = dir.path();
+        platform_.executableFound = program;
+        platform_.startResult = starts;
         typeCode(QStringLiteral("01000"));
         QTest::mouseClick(w->CmdGoogleMap, Qt::LeftButton);
-        QCOMPARE(platform.executableQueries.size(), 1);
-        QCOMPARE(QFileInfo(platform.executableQueries.first()).absolutePath(), QDir(dir.path()).absolutePath());
-        QCOMPARE(platform.seenContent, QByteArray("<HTML> <\\HTML>\r\n"));
+        QCOMPARE(platform_.executableQueries.size(), 1);
+        QCOMPARE(QFileInfo(platform_.executableQueries.first()).absolutePath(), QDir(dir.path()).absolutePath());
+        QCOMPARE(platform_.seenContent, QByteArray("<HTML> <\\HTML>\r\n"));
         QVERIFY(QDir(dir.path()).isEmpty());
         if (program.isEmpty()) {
-            QVERIFY(platform.startedPrograms.isEmpty());
+            QVERIFY(platform_.startedPrograms.isEmpty());
         } else {
             const QString url = QStringLiteral("https://www.google.com/maps/dir//"
                                                "%20%20+%20%2046.20574%20%20+%20%20,%20%205.2258");
             const QList<QStringList> started{QStringList{QStringLiteral("/usr/bin/browser"), url}};
-            QCOMPARE(platform.startedPrograms, started);
+            QCOMPARE(platform_.startedPrograms, started);
         }
         if (message.isEmpty()) {
-            QVERIFY(platform.messages.isEmpty());
+            QVERIFY(platform_.messages.isEmpty());
         } else {
-            QCOMPARE(platform.messages.size(), 1);
-            QCOMPARE(platform.messages.first().text, message);
-            QCOMPARE(platform.messages.first().title, title);
-            QCOMPARE(platform.messages.first().icon, Platform::Icon::Exclamation);
+            QCOMPARE(platform_.messages.size(), 1);
+            QCOMPARE(platform_.messages.first().text, message);
+            QCOMPARE(platform_.messages.first().title, title);
+            QCOMPARE(platform_.messages.first().icon, Platform::Icon::Exclamation);
         }
-        platform.tempFolder = QStringLiteral("/tmp");
+        platform_.tempFolder = QStringLiteral("/tmp");
     }
 
     void mapWithoutCoordinates()
     {
-        platform.executableFound = QStringLiteral("/usr/bin/browser");
+        platform_.executableFound = QStringLiteral("/usr/bin/browser");
         w->TxtCherche->setFocus();
         QTest::keyClicks(w->TxtCherche, QStringLiteral("ZUYTPEENE"));
         QCOMPARE(label(DetLatitude)->text(), QStringLiteral("."));
         QTest::mouseClick(w->CmdGoogleMap, Qt::LeftButton);
-        QCOMPARE(platform.startedPrograms.size(), 1);
-        QCOMPARE(platform.startedPrograms.first().at(1),
+        QCOMPARE(platform_.startedPrograms.size(), 1);
+        QCOMPARE(platform_.startedPrograms.first().at(1),
                  QStringLiteral("https://www.google.com/maps/dir//Zuytpeene%2059670"));
     }
 
@@ -408,7 +388,7 @@ private slots:
         QCOMPARE(box->LblLigne[5]->text(), QStringLiteral("Géolocalisation automatique  sur Google Maps"));
         QCOMPARE(box->CmdSite->text(), QString::fromLatin1(kSiteProgramme));
         box->CmdSite->click();
-        QCOMPARE(platform.openedUrls, QStringList{QString::fromLatin1(kSiteProgramme)});
+        QCOMPARE(platform_.openedUrls, QStringList{QString::fromLatin1(kSiteProgramme)});
         if (closer.isEmpty())
             box->close();
         else
@@ -431,7 +411,7 @@ private slots:
         std::unique_ptr<MDI> mdi;
         if (mainFrame) {
             delete w;
-            mdi = std::make_unique<MDI>(*ctx);
+            mdi = std::make_unique<MDI>(ctx_);
             mdi->show();
             QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
             mdi->CmdCodPos->click();
@@ -463,7 +443,7 @@ private slots:
         if (mainFrame) {
             w->CmdQ->click();
             QTRY_VERIFY(mdi->zone()->subWindowList().isEmpty());
-            w = new Frm14CD(*ctx);
+            w = new Frm14CD(ctx_);
         }
     }
 
@@ -478,7 +458,7 @@ private slots:
     void inMainFrame()
     {
         delete w;
-        MDI mdi(*ctx);
+        MDI mdi(ctx_);
         mdi.show();
         QVERIFY(mdi.CmdCodPos->isEnabled());
         mdi.CmdCodPos->click();
@@ -495,7 +475,7 @@ private slots:
         QVERIFY(sub->isEnabled());
         cd->CmdQ->click();
         QTRY_VERIFY(mdi.zone()->subWindowList().isEmpty());
-        w = new Frm14CD(*ctx);
+        w = new Frm14CD(ctx_);
     }
 };
 

@@ -1,10 +1,11 @@
 // Lexiparc — GPL-3.0-or-later.
 // The synonym window driven through its controls, headless.
+#include "WindowFixture.h"
+
 #include "FixtureSyno.h"
 
 #include "app/MDI.h"
 #include "data/EmbeddedData.h"
-#include "platform/FakePlatform.h"
 #include "tools/synonyms/Frm12Syno.h"
 
 #include <QComboBox>
@@ -20,40 +21,22 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
-QStringList rows(const QListWidget* l)
-{
-    QStringList r;
-    for (int i = 0; i < l->count(); ++i)
-        r << l->item(i)->text();
-    return r;
-}
-QStringList history(const QComboBox* c)
-{
-    QStringList r;
-    for (int i = 0; i < c->count(); ++i)
-        r << c->itemText(i);
-    return r;
-}
-}
-
-class TestFrm12Syno : public QObject {
+class TestFrm12Syno : public QObject, WindowFixture<> {
     Q_OBJECT
-    std::unique_ptr<Module> module_;
-    std::unique_ptr<WordData> words_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<AppContext> ctx_;
     std::unique_ptr<Frm12Syno> w_;
 
     // A window over the fixture tables, shown and primed.
     Frm12Syno* ouvre(bool loaded = true)
     {
         if (loaded)
-            chargeFixtureSyno(*words_, *module_);
-        w_ = std::make_unique<Frm12Syno>(*ctx_);
+            chargeFixtureSyno(words_, module_);
+        w_ = std::make_unique<Frm12Syno>(ctx_);
         w_->show();
-        if (loaded && !QTest::qWaitFor([this] { return w_->Cbo2->currentText() == QStringLiteral("à "); }))
-            qWarning("the window was not primed");
+        if (loaded) {
+            const bool primed = QTest::qWaitFor([this] { return w_->Cbo2->currentText() == QStringLiteral("à "); });
+            // Fails the test; in a lambda since this helper returns the window.
+            [primed] { QVERIFY2(primed, "the window was not primed"); }();
+        }
         return w_.get();
     }
     void tape(Frm12Syno* w, const QString& text)
@@ -71,13 +54,8 @@ private slots:
 
     void init()
     {
-        module_ = std::make_unique<Module>();
-        module_->SautLigne = QStringLiteral("\r\n");
-        module_->MsgTitre = QStringLiteral("Lexiparc");
-        module_->OptChargeSyno = 1;
-        words_ = std::make_unique<WordData>();
-        platform_ = std::make_unique<FakePlatform>();
-        ctx_ = std::make_unique<AppContext>(AppContext{*module_, *words_, *platform_, nullptr});
+        reset();
+        module_.OptChargeSyno = 1;
     }
     void cleanup() { w_.reset(); }
 
@@ -105,8 +83,8 @@ private slots:
         QCOMPARE(rows(w->Lst), (QStringList{"à bas", "à cause", "à cause de", "a contrario"}));
         QCOMPARE(w->Lbl3->text(), QStringLiteral("4 mots listés."));
         QVERIFY(w->CmdRechercher->isEnabled() && w->Foc->isEnabled());
-        QCOMPARE(platform_->lastPointer(w), int(Platform::Arrow));
-        QVERIFY(platform_->pointers.contains({w, int(Platform::Hourglass)}));
+        QCOMPARE(platform_.lastPointer(w), int(Platform::Arrow));
+        QVERIFY(platform_.pointers.contains({w, int(Platform::Hourglass)}));
         // The first key typed replaces the primed text.
         QTest::keyClick(w->Cbo2->lineEdit(), 'e');
         QCOMPARE(w->Cbo2->currentText(), QStringLiteral("e"));
@@ -114,11 +92,11 @@ private slots:
 
     void optionOff()
     {
-        module_->OptChargeSyno = 0;
+        module_.OptChargeSyno = 0;
         Frm12Syno* w = ouvre(false);
         QTest::qWait(250);
         QCOMPARE(w->Cbo2->currentText(), QString());
-        QCOMPARE(words_->SynoLoaded, std::uint8_t(0));
+        QCOMPARE(words_.SynoLoaded, std::uint8_t(0));
         QVERIFY(w->CmdRechercher->isEnabled());
         QCOMPARE(w->Lst->count(), 0);
         w->CmdRechercher_Click();
@@ -129,12 +107,12 @@ private slots:
     {
         // Not loaded at start, option on: the window loads the 26 letters itself, then primes.
         Frm12Syno* w = ouvre(false);
-        QTRY_COMPARE(words_->SynoLoaded, std::uint8_t(1));
+        QTRY_COMPARE(words_.SynoLoaded, std::uint8_t(1));
         QTRY_COMPARE_WITH_TIMEOUT(w->Cbo2->currentText(), QStringLiteral("à "), 5000);
         for (const QTimer* t : w->TimLettre)
             QVERIFY(!t->isActive());
         // A letter whose resource is embedded is filled; one that is not stays empty.
-        QCOMPARE(words_->TabSyno[4].isEmpty(), !embeddedFile("SYNONYE"));
+        QCOMPARE(words_.TabSyno[4].isEmpty(), !embeddedFile("SYNONYE"));
     }
 
     // Closed while it loads the tables itself, the window loads them again at its next
@@ -149,19 +127,19 @@ private slots:
         });
         QTRY_VERIFY(interrompu);
         w_.reset();
-        QCOMPARE(words_->SynoLoaded, std::uint8_t(0));
+        QCOMPARE(words_.SynoLoaded, std::uint8_t(0));
         for (int rang = 4; rang < 26; ++rang)
-            QVERIFY(words_->TabSyno[size_t(rang)].isEmpty());
+            QVERIFY(words_.TabSyno[size_t(rang)].isEmpty());
         w = ouvre(false);
         QTRY_COMPARE_WITH_TIMEOUT(w->Cbo2->currentText(), QStringLiteral("à "), 5000);
-        QCOMPARE(words_->SynoLoaded, std::uint8_t(1));
+        QCOMPARE(words_.SynoLoaded, std::uint8_t(1));
         for (int rang = 0; rang < 26; ++rang) {
             const QByteArray nom = "SYNONY" + QByteArray(1, char('A' + rang));
-            QCOMPARE(words_->TabSyno[size_t(rang)].isEmpty(), !embeddedFile(nom.constData()));
+            QCOMPARE(words_.TabSyno[size_t(rang)].isEmpty(), !embeddedFile(nom.constData()));
         }
         // Closed once loaded, it loads nothing more.
         w_.reset();
-        QCOMPARE(words_->SynoLoaded, std::uint8_t(1));
+        QCOMPARE(words_.SynoLoaded, std::uint8_t(1));
     }
 
     void enterFollowsLength()
@@ -178,7 +156,7 @@ private slots:
         QCOMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
         QCOMPARE(w->Lbl2->text(), QStringLiteral("EAU: nom"));
         QCOMPARE(rows(w->LstS), (QStringList{"flot", "liquide", "nappe", "onde", "pluie", "source"}));
-        QCOMPARE(history(w->Cbo2), QStringList{"eau"});
+        QCOMPARE(items(w->Cbo2), QStringList{"eau"});
         QCOMPARE(w->Cbo2->currentText(), QStringLiteral("eau"));
         QCOMPARE(w->Lbl3->text(), QString());
         // A search leaves both buttons disabled: Enter does nothing until the text changes.
@@ -225,7 +203,7 @@ private slots:
         QTest::qWait(800);
         QCOMPARE(searches, 1);
         QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''flot''."));
-        QCOMPARE(history(w->Cbo2), (QStringList{"flot", "eau"}));
+        QCOMPARE(items(w->Cbo2), (QStringList{"flot", "eau"}));
     }
 
     void pickInList()
@@ -253,7 +231,7 @@ private slots:
         QApplication::sendEvent(vue, &relache);
         QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Un synonyme pour ''à cause''."));
         QCOMPARE(w->Cbo2->currentText(), QStringLiteral("à cause"));
-        QCOMPARE(history(w->Cbo2), QStringList{"à cause"});
+        QCOMPARE(items(w->Cbo2), QStringList{"à cause"});
     }
 
     // A row selected with the arrow keys is picked as a clicked one: the first Down selects
@@ -292,7 +270,7 @@ private slots:
         QVERIFY(w->CmdRechercher->isEnabled() && w->Foc->isEnabled());
         QCOMPARE(w->TxtMiroir->text(), QStringLiteral("eau"));
         QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("6 synonymes pour ''eau''."));
-        QCOMPARE(history(w->Cbo2), (QStringList{"a", "eau"}));
+        QCOMPARE(items(w->Cbo2), (QStringList{"a", "eau"}));
     }
 
     // A pick in the drop-down history, made with the mouse, looks the entry up.
@@ -326,8 +304,8 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, dicoOpen);
-        chargeFixtureSyno(*words_, *module_);
-        MDI mdi(*ctx_);
+        chargeFixtureSyno(words_, module_);
+        MDI mdi(ctx_);
         mdi.show();
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
         QTRY_VERIFY(!mdi.TimDem->isActive());
@@ -357,15 +335,15 @@ private slots:
         QTest::qWait(600);  // longer than the delay of the search after a pick
         QCOMPARE(mdi.zone()->activeSubWindow()->widget(), dico);
         QVERIFY(dico->isAncestorOf(QApplication::focusWidget()));
-        QCOMPARE(history(syno->Cbo2), QStringList{"eau"});
+        QCOMPARE(items(syno->Cbo2), QStringList{"eau"});
     }
 
     // A click on the tool bar between a pick and its delayed search: the window it opens stays
     // in front with the focus, and the search still runs.
     void toolBarBeforeDelayedSearch()
     {
-        chargeFixtureSyno(*words_, *module_);
-        MDI mdi(*ctx_);
+        chargeFixtureSyno(words_, module_);
+        MDI mdi(ctx_);
         mdi.show();
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
         QTRY_VERIFY(!mdi.TimDem->isActive());
@@ -393,12 +371,12 @@ private slots:
         QStringList expected;
         for (int i = 13; i >= 2; --i)
             expected << QStringLiteral("mot%1").arg(i);
-        QCOMPARE(history(w->Cbo2), expected);
+        QCOMPARE(items(w->Cbo2), expected);
         recherche(w, QStringLiteral("mot5"));
-        QCOMPARE(history(w->Cbo2), expected);
+        QCOMPARE(items(w->Cbo2), expected);
         QCOMPARE(w->Cbo2->currentText(), QStringLiteral("mot5"));
         recherche(w, QStringLiteral("Mot5"));
-        QCOMPARE(history(w->Cbo2).first(), QStringLiteral("Mot5"));
+        QCOMPARE(items(w->Cbo2).first(), QStringLiteral("Mot5"));
         QCOMPARE(w->Cbo2->count(), 12);
     }
 
@@ -413,7 +391,7 @@ private slots:
         QVERIFY(!w->Foc->isEnabled());
         QTRY_COMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''''."));
         QCOMPARE(w->LstS->count(), 0);
-        QCOMPARE(history(w->Cbo2), (QStringList{"", "sot"}));
+        QCOMPARE(items(w->Cbo2), (QStringList{"", "sot"}));
     }
 
     void copyEmptyList()
@@ -423,11 +401,11 @@ private slots:
         QVERIFY(w->MnuCopier->isVisible());
         w->MnuCopier->hide();
         w->MnuCop2->trigger();
-        QCOMPARE(platform_->clipboardClears, 1);
-        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''à '':\n"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text, QStringLiteral("La liste a été copiée."));
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(platform_.clipboardClears, 1);
+        QCOMPARE(platform_.clipboard, QStringLiteral("Liste des synonyme de ''à '':\n"));
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("La liste a été copiée."));
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
     }
 
     void copyTakesEntryText()
@@ -438,7 +416,7 @@ private slots:
         QVERIFY(!w->MnuCopier->isVisible());
         w->Cbo2->setEditText(QStringLiteral("autre"));
         w->MnuCop2_Click();
-        QCOMPARE(platform_->clipboard, QStringLiteral("Liste des synonyme de ''autre'':\nsavarin"));
+        QCOMPARE(platform_.clipboard, QStringLiteral("Liste des synonyme de ''autre'':\nsavarin"));
     }
 
     void helpFocusesEntryFirst()
@@ -447,29 +425,29 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w));
         w->Lst->setFocus();
         bool focused = false;
-        platform_->onMessage = [&](const FakePlatform::Message&) { focused = w->Cbo2->hasFocus(); };
+        platform_.onMessage = [&](const FakePlatform::Message&) { focused = w->Cbo2->hasFocus(); };
         QTest::mouseClick(w->CmdInfo, Qt::LeftButton);
         QVERIFY(focused);
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text.split(QStringLiteral("\r\n")).size(), 8);
-        QCOMPARE(platform_->messages[0].title, QStringLiteral("Lexiparc"));
-        QCOMPARE(module_->MsgReponse, int(Platform::Ok));
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text.split(QStringLiteral("\r\n")).size(), 8);
+        QCOMPARE(platform_.messages[0].title, QStringLiteral("Lexiparc"));
+        QCOMPARE(module_.MsgReponse, int(Platform::Ok));
     }
 
     void internalErrors()
     {
         Frm12Syno* w = ouvre();
         w->Cbo2->setEditText(QStringLiteral("xé"));
-        QCOMPARE(platform_->messages.size(), 1);
-        QCOMPARE(platform_->messages[0].text,
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages[0].text,
                  QStringLiteral("Invalid procedure call or argument                 \r\nErreur interne 022 - 5"));
-        QCOMPARE(platform_->messages[0].icon, Platform::Icon::Critical);
+        QCOMPARE(platform_.messages[0].icon, Platform::Icon::Critical);
         QCOMPARE(w->Lbl3->text(), QStringLiteral("Un mot listé."));
-        QCOMPARE(platform_->lastPointer(w), int(Platform::Arrow));
+        QCOMPARE(platform_.lastPointer(w), int(Platform::Arrow));
         recherche(w, QStringLiteral("xénon"));
-        QCOMPARE(platform_->messages.size(), 3);  // the listing of the new text, then the search
-        QCOMPARE(module_->ErrCode, QStringLiteral("027"));
-        QCOMPARE(module_->ErrNumero, 5);
+        QCOMPARE(platform_.messages.size(), 3);  // the listing of the new text, then the search
+        QCOMPARE(module_.ErrCode, QStringLiteral("027"));
+        QCOMPARE(module_.ErrNumero, 5);
         QCOMPARE(w->Lbl4->text(), QStringLiteral("Aucun synonyme pour ''xénon''."));
     }
 };

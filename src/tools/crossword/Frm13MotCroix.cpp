@@ -130,7 +130,7 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
     LblRech1->setGeometry(16, 402, 200, 20);
 
     const int xt = 240, wt = width() - xt - 16;
-    auto texte = [this, xt, wt](const QString& name, const QString& text, int y, int h, bool bold = false) {
+    auto texte = [this, wt](const QString& name, const QString& text, int y, int h, bool bold = false) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
         l->setGeometry(xt, y, wt, h);
