@@ -2,7 +2,7 @@
 // anagram: every word that can be made from the letters, as the anagram window lists them.
 #include "Bench.h"
 
-#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/RechercheAnagrammes.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 #include "common/TextHelpers.h"
 
@@ -60,7 +60,7 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
     QString lettresTapees;
     QString mini = QStringLiteral("2");
     QString obligatoire;
-    bool parSlots = false;
+    bool parEmplacements = false;
     bool simple = false;
     const QStringList& a = ctx.args;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -69,7 +69,7 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
         else if (a[i] == QLatin1String("--must") && i + 1 < a.size())
             obligatoire = majuscules(a[++i]);
         else if (a[i] == QLatin1String("--slots"))
-            parSlots = true;
+            parEmplacements = true;
         else if (a[i] == QLatin1String("--plain"))
             simple = true;
         else if (lettresTapees.isNull() && !a[i].startsWith(QLatin1String("--")))
@@ -83,11 +83,11 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
     std::unique_ptr<ClesAnagrammes> cles;
     QElapsedTimer chrono;
     chrono.start();
-    if (!parSlots)
+    if (!parEmplacements)
         cles = std::make_unique<ClesAnagrammes>(ctx.words.Anagrammes);
     const double clesMs = double(chrono.nsecsElapsed()) / 1e6;
 
-    AnagramResult r;
+    ResultatAnagrammes r;
     const auto cherche = [&] {
         r = ChercheAnagrammesTousMots(ctx.words.Anagrammes, lettresTapees, longueurMinimale(mini), obligatoire,
                                       cles.get());
@@ -115,7 +115,7 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
         ctx.out << mot << '\n';
     ctx.out.flush();
     ctx.err << "count: " << r.LstAna.size() << Qt::endl;
-    ctx.err << "lookups: " << r.lookups << Qt::endl;
+    ctx.err << "lookups: " << r.consultations << Qt::endl;
     if (cles)
         ctx.err << "keys_build_ms: " << QString::number(clesMs, 'f', 3) << Qt::endl;
     if (!simple)

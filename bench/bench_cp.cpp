@@ -4,7 +4,7 @@
 #include "Bench.h"
 
 #include "data/Resources.h"
-#include "tools/postcodes/CommuneRecherche.h"
+#include "tools/postcodes/RechercheCommunes.h"
 
 namespace {
 const CommuneTables& tables()

@@ -4,7 +4,7 @@
 
 #include "data/DataCounts.h"
 #include "common/TextHelpers.h"
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 #include "tools/dictionary/GetIni.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // near: the near-spelling search; the result table, then the status line.
 #include "Bench.h"
 
-#include "tools/nearspelling/NearSpellingSearch.h"
+#include "tools/nearspelling/RechercheApprochants.h"
 
 namespace {
 const BenchRegistration reg(

@@ -4,7 +4,7 @@
 
 #include "common/TextHelpers.h"
 #include "data/Resources.h"
-#include "tools/crossword/PatternSearch.h"
+#include "tools/crossword/RechercheMotCroix.h"
 
 #include <vector>
 

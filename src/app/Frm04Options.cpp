@@ -116,7 +116,7 @@ void Frm04Options::CmdCoulFenetre_Click()
     ctx_.module.OptCouleurMDI = QString::number(numberFromColor(c));
     metCouleur(LblColor1, QPalette::Window, c);
     if (ctx_.mdi)
-        ctx_.mdi->setCouleurFenetre(c);
+        ctx_.mdi->metCouleurFenetre(c);
     CmdEnregistre->setEnabled(true);
 }
 
@@ -128,15 +128,15 @@ void Frm04Options::chameleonButton1_Click()
     ctx_.module.OptCouleurBar = QString::number(numberFromColor(c));
     metCouleur(LblColor2, QPalette::Window, c);
     if (ctx_.mdi)
-        ctx_.mdi->setCouleurBarre(c);
+        ctx_.mdi->metCouleurBarre(c);
     CmdEnregistre->setEnabled(true);
 }
 
 void Frm04Options::appliqueCouleurs(const QColor& fenetre, const QColor& barre)
 {
     if (ctx_.mdi) {
-        ctx_.mdi->setCouleurFenetre(fenetre);
-        ctx_.mdi->setCouleurBarre(barre);
+        ctx_.mdi->metCouleurFenetre(fenetre);
+        ctx_.mdi->metCouleurBarre(barre);
     }
 }
 

@@ -101,8 +101,8 @@ QPushButton* MDI::ajouteBouton(const char* name, int topTwips, const QString& ti
 void MDI::Form_Load()
 {
     const Module& m = ctx_.module;
-    setCouleurFenetre(colorFromText(m.OptCouleurMDI, Qt::white));
-    setCouleurBarre(colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
+    metCouleurFenetre(colorFromText(m.OptCouleurMDI, Qt::white));
+    metCouleurBarre(colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
     // Centred on the screen; on a screen too small for it, the frame takes the area that
     // windows may take, its title bar on the screen (its child windows then scroll).
     const PlacementCadre place =
@@ -140,12 +140,12 @@ QSize MDI::tailleEnTwips() const
     return QSize(pixelsToTwips(width()), pixelsToTwips(height()));
 }
 
-void MDI::setCouleurFenetre(const QColor& color)
+void MDI::metCouleurFenetre(const QColor& color)
 {
     zone_->setBackground(color);
 }
 
-void MDI::setCouleurBarre(const QColor& color)
+void MDI::metCouleurBarre(const QColor& color)
 {
     QPalette pal = PicCmd->palette();
     pal.setColor(QPalette::Window, color);

@@ -31,8 +31,8 @@ public:
     // The window of a button if it is open.
     QWidget* fenetre(const Fabrique& fabrique) const;
 
-    void setCouleurFenetre(const QColor& color) override;
-    void setCouleurBarre(const QColor& color) override;
+    void metCouleurFenetre(const QColor& color) override;
+    void metCouleurBarre(const QColor& color) override;
 
     QMdiArea* zone() const { return zone_; }
 

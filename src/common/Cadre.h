@@ -28,6 +28,6 @@ public:
     // The frame's outer size, in twips.
     virtual QSize tailleEnTwips() const = 0;
 
-    virtual void setCouleurFenetre(const QColor& color) = 0;  // background of the client area
-    virtual void setCouleurBarre(const QColor& color) = 0;    // background of the tool bar
+    virtual void metCouleurFenetre(const QColor& color) = 0;  // background of the client area
+    virtual void metCouleurBarre(const QColor& color) = 0;    // background of the tool bar
 };

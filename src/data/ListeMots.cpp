@@ -60,7 +60,7 @@ ListeMots ListeMots::depuisOctets(QByteArrayView octets)
 {
     std::vector<Brut> bruts;
     bruts.reserve(size_t(octets.size() / 8));
-    pourChaqueRecord(octets, [&](const char* p, qsizetype n) { bruts.push_back({p, quint32(n)}); });
+    pourChaqueEnreg(octets, [&](const char* p, qsizetype n) { bruts.push_back({p, quint32(n)}); });
     ListeMots l;
     l.construit(bruts);
     return l;

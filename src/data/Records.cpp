@@ -6,6 +6,6 @@
 QStringList splitRecords(const QByteArray& bytes)
 {
     QStringList records;
-    pourChaqueRecord(bytes, [&](const char* p, qsizetype n) { records.append(fromWindows1252(p, n)); });
+    pourChaqueEnreg(bytes, [&](const char* p, qsizetype n) { records.append(fromWindows1252(p, n)); });
     return records;
 }

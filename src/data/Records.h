@@ -11,7 +11,7 @@
 // record dropped, cut at every CR LF. A final CR LF ends the last record and makes no empty
 // record; empty bytes make no record.
 template <class F>
-void pourChaqueRecord(QByteArrayView bytes, F&& f)
+void pourChaqueEnreg(QByteArrayView bytes, F&& f)
 {
     const char* data = bytes.data();
     qsizetype size = bytes.size();
@@ -39,5 +39,5 @@ void pourChaqueRecord(QByteArrayView bytes, F&& f)
         f(start, qsizetype(end - start));
 }
 
-// Cuts the bytes of a resource into its records (pourChaqueRecord), Windows-1252 to text.
+// Cuts the bytes of a resource into its records (pourChaqueEnreg), Windows-1252 to text.
 QStringList splitRecords(const QByteArray& bytes);

@@ -5,7 +5,7 @@
 #include "data/AnagramIndex.h"
 #include "data/Records.h"
 #include "data/Resources.h"
-#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/RechercheAnagrammes.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <QFile>
@@ -70,7 +70,7 @@ QStringList rechercheSimple(const AnagramIndex& index, QString s, int mini, cons
 }
 
 // The per-length lists must be the listed words of each length, alphabetical.
-void verifieListes(const AnagramResult& r)
+void verifieListes(const ResultatAnagrammes& r)
 {
     for (int k = 2; k <= 12; ++k) {
         QStringList attendu;
@@ -150,11 +150,11 @@ private slots:
         QFETCH(QString, obligatoire);
         QFETCH(QStringList, attendu);
         const int m = ::longueurMinimale(mini);
-        const AnagramResult r = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire);
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire);
         QVERIFY(!r.tropDeJokers);
         QCOMPARE(r.LstAna, attendu);
         verifieListes(r);
-        const AnagramResult rc = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire, clesFixture.get());
+        const ResultatAnagrammes rc = ChercheAnagrammesTousMots(fixture, lettres, m, obligatoire, clesFixture.get());
         QCOMPARE(rc.LstAna, attendu);
         QCOMPARE(rc.Lst, r.Lst);
         QCOMPARE(rechercheSimple(fixture, lettres, ::longueurMinimale(mini), obligatoire), attendu);
@@ -162,14 +162,14 @@ private slots:
 
     void listesParLongueur()
     {
-        const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("ABCD"), 2, QString());
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(fixture, QStringLiteral("ABCD"), 2, QString());
         QCOMPARE(r.Lst[2], QString::fromLatin1("BA CA CB DA DB DC").split(u' '));
         QCOMPARE(r.Lst[3], QString::fromLatin1("CBA DBA DCA DCB").split(u' '));
         QCOMPARE(r.Lst[4], QString::fromLatin1("BADC DCBA").split(u' '));
         QCOMPARE(r.NR(2), QStringLiteral("6"));
         QCOMPARE(r.NR(5), QStringLiteral("0"));
         // The slot of ABCD is looked up once although 4 masks of size 3 and 6 of size 2 met it.
-        QCOMPARE(r.lookups, qsizetype(11));
+        QCOMPARE(r.consultations, qsizetype(11));
     }
 
     // An index of words out of order, one stored twice: listed once, the per-length list
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(!index.ordonne());
         const ClesAnagrammes cles(index);
         for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), &cles}) {
-            const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("CHIENAB"), 2, QString(), c);
+            const ResultatAnagrammes r = ChercheAnagrammesTousMots(index, QStringLiteral("CHIENAB"), 2, QString(), c);
             QCOMPARE(r.LstAna, QString::fromLatin1("NICHE CHIEN BA").split(u' '));
             QCOMPARE(r.Lst[5], QString::fromLatin1("CHIEN NICHE").split(u' '));
             QCOMPARE(r.Lst[2], QStringList{QStringLiteral("BA")});
@@ -191,7 +191,7 @@ private slots:
 
     void deuxJokers()
     {
-        const AnagramResult r = ChercheAnagrammesTousMots(fixture, QStringLiteral("A??B"), 2, QString());
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(fixture, QStringLiteral("A??B"), 2, QString());
         QVERIFY(r.tropDeJokers);
         QVERIFY(r.LstAna.isEmpty());
     }
@@ -199,7 +199,7 @@ private slots:
     void sansIndex()
     {
         const AnagramIndex vide;
-        const AnagramResult r = ChercheAnagrammesTousMots(vide, QStringLiteral("ABCD"), 2, QString());
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(vide, QStringLiteral("ABCD"), 2, QString());
         QVERIFY(r.LstAna.isEmpty());
     }
 
@@ -235,10 +235,10 @@ private slots:
         QFETCH(int, mini);
         QFETCH(QString, obligatoire);
         const QStringList attendu = rechercheSimple(livre, lettres, mini, obligatoire);
-        const AnagramResult r = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire);
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire);
         QCOMPARE(r.LstAna, attendu);
         verifieListes(r);
-        const AnagramResult rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
+        const ResultatAnagrammes rc = ChercheAnagrammesTousMots(livre, lettres, mini, obligatoire, clesLivre.get());
         QCOMPARE(rc.LstAna, attendu);
         QCOMPARE(rc.Lst, r.Lst);
     }
@@ -268,7 +268,7 @@ private slots:
         const QSet<QString> connus(ordre.cbegin(), ordre.cend());
         const ClesAnagrammes* const parCles = clesLivre.get();
         for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), parCles}) {
-            const AnagramResult r = ChercheAnagrammesTousMots(livre, QStringLiteral("FAUBERAI"), 2, QString(), c);
+            const ResultatAnagrammes r = ChercheAnagrammesTousMots(livre, QStringLiteral("FAUBERAI"), 2, QString(), c);
             QStringList obtenu;
             for (const QString& mot : r.LstAna)
                 if (connus.contains(mot))
@@ -290,9 +290,9 @@ private slots:
                                                    "VA WA XA YA ZA ABA ACA ADA AEA AFA AGA AHA AIA AJA AKA")
                                    .split(u' '));
         QVERIFY(!cles.decrit(index));
-        const AnagramResult r = ChercheAnagrammesTousMots(index, QStringLiteral("AB"), 2, QString(), &cles);
+        const ResultatAnagrammes r = ChercheAnagrammesTousMots(index, QStringLiteral("AB"), 2, QString(), &cles);
         QCOMPARE(r.LstAna, QStringList({"AB", "BA"}));
-        const AnagramResult f = ChercheAnagrammesTousMots(fixture, QStringLiteral("AB"), 2, QString(), &cles);
+        const ResultatAnagrammes f = ChercheAnagrammesTousMots(fixture, QStringLiteral("AB"), 2, QString(), &cles);
         QCOMPARE(f.LstAna, QStringList({"BA"}));
     }
 

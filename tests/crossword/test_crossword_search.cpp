@@ -4,7 +4,7 @@
 #include "data/DataCounts.h"
 #include "data/Records.h"
 #include "data/Resources.h"
-#include "tools/crossword/PatternSearch.h"
+#include "tools/crossword/RechercheMotCroix.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -34,20 +34,20 @@ private slots:
         for (qsizetype i = 1; i < cp_.size(); ++i)
             QVERIFY2(cp_[i - 1].section(u'§', 0, 0) <= cp_[i].section(u'§', 0, 0), qPrintable(cp_[i]));
         // Each name record laid out as a postal-code record, the key rebuilt into field 1.
-        QStringList fromNom;
+        QStringList depuisNom;
         for (const QString& r : nom) {
             const qsizetype dollar = r.indexOf(u'$');
             QVERIFY2(dollar > 0, qPrintable(r));
             const QStringList f = r.mid(dollar + 1).split(u'§');
             QCOMPARE(f.size(), 12);
-            fromNom << QStringList{f[1] + u' ' + r.left(dollar), f[4], f[2] + u' ' + f[3], f[6], f[5], f[0],
+            depuisNom << QStringList{f[1] + u' ' + r.left(dollar), f[4], f[2] + u' ' + f[3], f[6], f[5], f[0],
                                    f[9], f[10], f[11], f[7], f[8]}
                            .join(u'§');
         }
-        QStringList fromCp = cp_;
-        fromCp.sort();
-        fromNom.sort();
-        QCOMPARE(fromNom, fromCp);
+        QStringList depuisCp = cp_;
+        depuisCp.sort();
+        depuisNom.sort();
+        QCOMPARE(depuisNom, depuisCp);
     }
 
     void currentCommunes_data()

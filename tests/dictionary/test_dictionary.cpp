@@ -6,7 +6,7 @@
 #include "data/Records.h"
 #include "data/Resources.h"
 #include "data/WordData.h"
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 #include "tools/dictionary/GetIni.h"
 
 #include <QDir>

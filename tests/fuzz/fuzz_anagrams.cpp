@@ -2,7 +2,7 @@
 // The anagram search over the shipped index on arbitrary texts of 0 to 12 characters: it
 // never crashes, both lookup paths agree, and every listed word is spelled from the letters.
 #include "data/Resources.h"
-#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/RechercheAnagrammes.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <cstdint>
@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Mostly letters, some jokers, and now and then any character.
         text += b < 200 ? QChar(u'A' + b % 26) : (b < 230 ? QChar(u'?') : QChar(b));
     }
-    const AnagramResult viaKeys = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must, &shipped.cles);
-    const AnagramResult viaSlots = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must);
+    const ResultatAnagrammes viaKeys = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must, &shipped.cles);
+    const ResultatAnagrammes viaSlots = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must);
     if (viaKeys.LstAna != viaSlots.LstAna || viaKeys.tropDeJokers != viaSlots.tropDeJokers)
         __builtin_trap();
     // Each word uses the letters at most as often as the text holds them, the joker once.

@@ -2,7 +2,7 @@
 // The spelling similarity on arbitrary pairs: a score in [0, 1], 1 only for words equal but
 // for case, and the fast run finder agreeing with the plain one; the fast and the plain scans
 // agree on a small list built from the input.
-#include "tools/nearspelling/NearSpellingSearch.h"
+#include "tools/nearspelling/RechercheApprochants.h"
 #include "tools/nearspelling/SpellingMatcher.h"
 
 #include <algorithm>

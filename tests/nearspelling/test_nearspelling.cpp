@@ -3,7 +3,7 @@
 #include "data/Records.h"
 #include "data/Resources.h"
 #include "data/WordData.h"
-#include "tools/nearspelling/NearSpellingSearch.h"
+#include "tools/nearspelling/RechercheApprochants.h"
 #include "tools/nearspelling/SpellingMatcher.h"
 
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "data/Records.h"
 #include "data/Resources.h"
 #include "tools/postcodes/CommuneLiens.h"
-#include "tools/postcodes/CommuneRecherche.h"
+#include "tools/postcodes/RechercheCommunes.h"
 #include "tools/postcodes/CommuneTables.h"
 
 #include <QFile>

@@ -8,7 +8,7 @@
 
 #include <QFile>
 
-inline void chargeFixtureSyno(WordData& words, Module& module)
+inline void loadFixtureSyno(WordData& words, Module& module)
 {
     for (int rang = 0; rang < 26; ++rang) {
         QFile f(QStringLiteral(LEXIPARC_TEST_DATA "/synonyms/SYNONY") + QChar(u'A' + rang));

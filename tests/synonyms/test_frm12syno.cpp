@@ -29,7 +29,7 @@ class TestFrm12Syno : public QObject, WindowFixture<> {
     Frm12Syno* ouvre(bool loaded = true)
     {
         if (loaded)
-            chargeFixtureSyno(words_, module_);
+            loadFixtureSyno(words_, module_);
         w_ = std::make_unique<Frm12Syno>(ctx_);
         w_->show();
         if (loaded) {
@@ -304,7 +304,7 @@ private slots:
     {
         QFETCH(QString, how);
         QFETCH(bool, dicoOpen);
-        chargeFixtureSyno(words_, module_);
+        loadFixtureSyno(words_, module_);
         MDI mdi(ctx_);
         mdi.show();
         QVERIFY(QTest::qWaitForWindowActive(&mdi));
@@ -342,7 +342,7 @@ private slots:
     // in front with the focus, and the search still runs.
     void toolBarBeforeDelayedSearch()
     {
-        chargeFixtureSyno(words_, module_);
+        loadFixtureSyno(words_, module_);
         MDI mdi(ctx_);
         mdi.show();
         QVERIFY(QTest::qWaitForWindowActive(&mdi));

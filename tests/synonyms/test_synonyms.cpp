@@ -37,7 +37,7 @@ class TestSynonymes : public QObject {
     }
 
 private slots:
-    void initTestCase() { chargeFixtureSyno(words_, module_); }
+    void initTestCase() { loadFixtureSyno(words_, module_); }
 
     void triAlpha_data()
     {

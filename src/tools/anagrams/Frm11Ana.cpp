@@ -6,7 +6,7 @@
 #include "common/Controles.h"
 #include "common/TextHelpers.h"
 #include "data/Resources.h"
-#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/RechercheAnagrammes.h"
 #include "tools/anagrams/ClesAnagrammes.h"
 
 #include <QApplication>
@@ -388,7 +388,7 @@ void Frm11Ana::TimCherche_Timer()
     const AnagramIndex& index = ctx_.words.Anagrammes;
     if (index.built() && (!cles_ || !cles_->decrit(index)))
         cles_ = std::make_unique<ClesAnagrammes>(index);
-    const AnagramResult r = ChercheAnagrammesTousMots(index, s, mini, Text5->text(), cles_.get());
+    const ResultatAnagrammes r = ChercheAnagrammesTousMots(index, s, mini, Text5->text(), cles_.get());
     if (r.tropDeJokers) {
         Module& m = ctx_.module;
         m.MsgTexte = QStringLiteral("Attention, un seul joker est autorisé.");

@@ -59,7 +59,7 @@ int codeTouche(const QKeyEvent* e)
     }
 }
 
-int etatShift(Qt::KeyboardModifiers m)
+int etatMaj(Qt::KeyboardModifiers m)
 {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
@@ -481,7 +481,7 @@ bool Frm13MotCroix::eventFilter(QObject* watched, QEvent* event)
             auto* k = static_cast<QKeyEvent*>(event);
             focusDiffere_ = true;
             focusApresTouche_ = 0;
-            TxtS_KeyDown(i, codeTouche(k), etatShift(k->modifiers()));
+            TxtS_KeyDown(i, codeTouche(k), etatMaj(k->modifiers()));
             focusDiffere_ = false;
             if (focusApresTouche_ != 0) {
                 const int cible = focusApresTouche_;

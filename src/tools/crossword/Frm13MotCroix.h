@@ -3,7 +3,7 @@
 
 #include "common/AppContext.h"
 #include "data/WordData.h"
-#include "tools/crossword/PatternSearch.h"
+#include "tools/crossword/RechercheMotCroix.h"
 
 #include <QWidget>
 #include <array>

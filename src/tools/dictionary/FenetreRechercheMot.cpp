@@ -6,7 +6,7 @@
 #include "common/Controles.h"
 #include "common/Windows.h"
 #include "data/WordData.h"
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 #include "tools/dictionary/GetIni.h"
 
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 #include "common/Controles.h"
 #include "common/FiltreSaisieAZ.h"
 #include "common/Windows.h"
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -79,7 +79,7 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : FenetreRechercheMot(ctx
 
     // The state at load: no result, search and copy unavailable.
     etatInitial();
-    setCopie(false);
+    metCopie(false);
 
     connect(TxtCtrl, &QLineEdit::textChanged, this, &Frm10Dico::TxtCtrl_Change);
     connect(CmdCtrl, &QPushButton::clicked, this, &Frm10Dico::CmdCtrl_Click);
@@ -102,7 +102,7 @@ void Frm10Dico::Form_Load()
     PremiereCopie = true;
 }
 
-void Frm10Dico::setCopie(bool possible)
+void Frm10Dico::metCopie(bool possible)
 {
     CmdCop->setEnabled(possible);
     couleurTexte(LblCop1, possible ? kNoir : kGrisArgent);
@@ -116,7 +116,7 @@ void Frm10Dico::TxtCtrl_Change()
     LblDef2->clear();
     LblDef3->clear();
     LblDef1->show();
-    setCopie(false);
+    metCopie(false);
 }
 
 void Frm10Dico::TxtCtrl_LostFocus()
@@ -126,7 +126,7 @@ void Frm10Dico::TxtCtrl_LostFocus()
 
 void Frm10Dico::CmdCtrl_Click()
 {
-    setCopie(false);
+    metCopie(false);
     LblDef1->clear();
     LblDef2->clear();
     LblDef3->clear();
@@ -147,7 +147,7 @@ void Frm10Dico::TimCherche_Timer()
         TimCligno->start(700);
         ImfInfo->show();
     }
-    setCopie(r.copie);
+    metCopie(r.copie);
     signaleFichier(r);
     if (r.echec) {
         LblDef1->hide();

@@ -41,7 +41,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void setCopie(bool possible);
+    void metCopie(bool possible);
 
     FiltreSaisieAZ* filtre_ = nullptr;
 };

@@ -1,7 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #include "tools/dictionary/Frm15Scrabble.h"
 
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 
 #include <QLabel>
 #include <QLineEdit>

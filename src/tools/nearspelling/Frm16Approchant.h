@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/AppContext.h"
-#include "tools/nearspelling/NearSpellingSearch.h"
+#include "tools/nearspelling/RechercheApprochants.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // Lexiparc — GPL-3.0-or-later.
 #pragma once
 
-#include "tools/postcodes/CommuneRecherche.h"
+#include "tools/postcodes/RechercheCommunes.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/AppContext.h"
-#include "tools/postcodes/CommuneRecherche.h"
+#include "tools/postcodes/RechercheCommunes.h"
 
 #include <QFont>
 #include <QPointer>

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "tools/postcodes/CommuneRecherche.h"
+#include "tools/postcodes/RechercheCommunes.h"
 
 #include "common/RuntimeError.h"
 #include "common/TextHelpers.h"

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "tools/nearspelling/NearSpellingSearch.h"
+#include "tools/nearspelling/RechercheApprochants.h"
 
 #include "common/TextHelpers.h"
 #include "tools/nearspelling/SpellingMatcher.h"

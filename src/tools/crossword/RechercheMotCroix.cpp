@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "tools/crossword/PatternSearch.h"
+#include "tools/crossword/RechercheMotCroix.h"
 
 #include "common/RuntimeError.h"
 #include "common/TextHelpers.h"

@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "tools/dictionary/Dictionnaire.h"
+#include "tools/dictionary/RechercheDico.h"
 
 #include "common/RuntimeError.h"
 #include "tools/dictionary/GetIni.h"

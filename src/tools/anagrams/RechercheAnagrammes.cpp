@@ -1,5 +1,5 @@
 // Lexiparc — GPL-3.0-or-later.
-#include "tools/anagrams/AnagramSearch.h"
+#include "tools/anagrams/RechercheAnagrammes.h"
 
 #include "common/TextHelpers.h"
 #include "tools/anagrams/ClesAnagrammes.h"
@@ -250,7 +250,7 @@ public:
     }
 
     // Each listed word becomes a string once; its list of one length shares that string.
-    void remplit(AnagramResult& r)
+    void remplit(ResultatAnagrammes& r)
     {
         std::vector<QByteArrayView> octets;
         octets.reserve(tous_.size());
@@ -766,10 +766,10 @@ qsizetype parcourtAvec(const Source& source, const Lettres& l, const TablesMasqu
 
 } // namespace
 
-AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
+ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
                                         int longueurMin, const QString& obligatoire, const ClesAnagrammes* cles)
 {
-    AnagramResult r;
+    ResultatAnagrammes r;
     const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
     if (s.count(u'?') >= 2) {
         r.tropDeJokers = true;
@@ -785,7 +785,7 @@ AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString
     const bool parCles = cles && cles->decrit(index);
     Collecte collecte(index, obligatoire, &travail.base, l.joker ? size_t(l.produit) * size_t(l.n + 1) : 0,
                       parCles || index.ordonne());
-    r.lookups = parCles ? parcourtAvec<LectureCles>(*cles, l, t, travail, collecte, longueurMin)
+    r.consultations = parCles ? parcourtAvec<LectureCles>(*cles, l, t, travail, collecte, longueurMin)
                         : parcourtAvec<LectureIndex>(index, l, t, travail, collecte, longueurMin);
     collecte.remplit(r);
     return r;

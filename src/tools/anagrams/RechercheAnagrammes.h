@@ -14,11 +14,11 @@ class ClesAnagrammes;
 inline constexpr int kMaxLettresAna = 12;
 
 // What one search of every word that can be made from the letters finds.
-struct AnagramResult {
+struct ResultatAnagrammes {
     bool tropDeJokers = false;  // two or more "?": nothing was searched
     QStringList LstAna;         // every listed word, in the order of discovery
     std::array<QStringList, 13> Lst;  // the listed words of each length (2 to 12), alphabetical
-    qsizetype lookups = 0;      // distinct letter subsets looked up in the index
+    qsizetype consultations = 0;      // distinct letter subsets looked up in the index
 
     // The count caption of the list of one length.
     QString NR(int length) const { return QString::number(Lst[size_t(length)].size()); }
@@ -42,7 +42,7 @@ QString sansBlancs(const QString& texte);
 // contain it are listed.
 // With `cles` built from this index, the lookups read the packed keys instead of the slots;
 // the result is the same.
-AnagramResult ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres,
+ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres,
                                         int longueurMin, const QString& obligatoire,
                                         const ClesAnagrammes* cles = nullptr);
 
