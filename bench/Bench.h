@@ -10,8 +10,8 @@
 // One subcommand of the benchmark: results on standard output exactly as the window shows
 // them, figures on standard error as "name: value" lines.
 struct BenchContext {
-    QStringList args;   // the subcommand's own arguments
-    int repeat = 1;     // --repeat N
+    QStringList args;  // the subcommand's own arguments
+    int repeat = 1;    // --repeat N
     QTextStream& out;
     QTextStream& err;
     WordData& words;
@@ -38,7 +38,6 @@ void printAgainstPlain(BenchContext& ctx, const std::function<void()>& ours, con
 // and the synonyms (each part on request).
 void loadWords(WordData& words, bool anagrams, bool index, bool synonyms);
 // Runs a registered subcommand with its output captured; -1 when no such command exists.
-int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out,
-               QString& err);
+int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out, QString& err);
 // Prints the usage of a subcommand on standard error and returns 2.
 int usage(BenchContext& ctx, const char* name);

@@ -30,7 +30,8 @@ const BenchRegistration reg("all", "all", [](BenchContext& ctx) {
         {"nom", {"ST"}},
     };
     static const QRegularExpression countLine(QStringLiteral("^count: (\\d+)$"), QRegularExpression::MultilineOption);
-    static const QRegularExpression timeLine(QStringLiteral("^time_ms: ([0-9.]+)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression timeLine(QStringLiteral("^time_ms: ([0-9.]+)$"),
+                                             QRegularExpression::MultilineOption);
     ctx.out << "case\tresults\ttime_ms" << Qt::endl;
     int failures = 0;
     for (const Case& c : cases) {
@@ -46,10 +47,9 @@ const BenchRegistration reg("all", "all", [](BenchContext& ctx) {
         }
         const auto count = countLine.match(err);
         const auto time = timeLine.match(err);
-        const qsizetype results = count.hasMatch() ? count.captured(1).toLongLong()
-                                                   : out.count(u'\n');
-        ctx.out << name.trimmed() << '\t' << results << '\t' << (time.hasMatch() ? time.captured(1) : QStringLiteral("-"))
-                << Qt::endl;
+        const qsizetype results = count.hasMatch() ? count.captured(1).toLongLong() : out.count(u'\n');
+        ctx.out << name.trimmed() << '\t' << results << '\t'
+                << (time.hasMatch() ? time.captured(1) : QStringLiteral("-")) << Qt::endl;
     }
     return failures ? 1 : 0;
 });

@@ -45,8 +45,7 @@ QStringList anagrammesSimples(const ListeMots& mots, const QString& lettresTapee
                 }
                 manque += --reste[l] < 0;
             }
-            if (manque <= jokers &&
-                (oblig.isEmpty() || QByteArrayView(w, len).contains(QByteArrayView(oblig))))
+            if (manque <= jokers && (oblig.isEmpty() || QByteArrayView(w, len).contains(QByteArrayView(oblig))))
                 trouves.emplace_back(w, len);
         }
     }
@@ -95,17 +94,15 @@ const BenchRegistration reg("anagram", "anagram LETTERS [--min N] [--must L] [--
     double ms = 0;
     if (simple) {
         QStringList plain;
-        printAgainstPlain(ctx, cherche,
-                          [&] {
-                              plain = anagrammesSimples(ctx.words.AnaWords, lettresTapees, longueurMinimale(mini),
-                                                        obligatoire);
-                          },
-                          [&] {
-                              QStringList a = r.LstAna, b = plain;
-                              a.sort();
-                              b.sort();
-                              return a == b;
-                          });
+        printAgainstPlain(
+            ctx, cherche,
+            [&] { plain = anagrammesSimples(ctx.words.AnaWords, lettresTapees, longueurMinimale(mini), obligatoire); },
+            [&] {
+            QStringList a = r.LstAna, b = plain;
+            a.sort();
+            b.sort();
+            return a == b;
+            });
     } else {
         ms = medianMs(ctx.repeat, cherche);
     }

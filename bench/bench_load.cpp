@@ -43,8 +43,8 @@ const BenchRegistration reg("load", "load", [](BenchContext& ctx) {
             }
         });
         total += ms;
-        ctx.out << name << '\t' << records << '\t' << (f->end - f->begin) << '\t'
-                << QString::number(ms, 'f', 3) << Qt::endl;
+        ctx.out << name << '\t' << records << '\t' << (f->end - f->begin) << '\t' << QString::number(ms, 'f', 3)
+                << Qt::endl;
     }
     loadWords(ctx.words, true, false, true);
     printTime(ctx, total);

@@ -86,25 +86,27 @@ const BenchRegistration reg("lookup", "lookup WORD [--file DEFINITIONS] [--plain
         return usage(ctx, "lookup");
     loadWords(ctx.words, false, false, false);
     const QString sautLigne = QStringLiteral("\r\n");
-    const RequeteRecherche requete{ctx.words.DicoWords, definitionsFile(file), word, DataCounts::kLongMaxDef,
-                                   sautLigne, VarianteRecherche::Dictionnaire};
+    const RequeteRecherche requete{ctx.words.DicoWords, definitionsFile(file),          word, DataCounts::kLongMaxDef,
+                                   sautLigne,           VarianteRecherche::Dictionnaire};
     ResultatDico r;
     const auto cherche = [&] { r = ChercheDefinition(requete); };
     if (simple) {
         ValeurSimple v;
-        printAgainstPlain(ctx, cherche, [&] { v = lookupSimple(ctx.words.DicoWords, requete.fichierDef, word); }, [&] {
+        printAgainstPlain(
+            ctx, cherche, [&] { v = lookupSimple(ctx.words.DicoWords, requete.fichierDef, word); },
+            [&] {
             const qsizetype cle = ctx.words.DicoWords.indexOf(word.toUpper()) + 1;
-            return cle == v.cle && (cle == 0 || GetIni(requete.fichierDef, QStringLiteral("Cont"),
-                                                       QString::number(cle)) == v.valeur);
-        });
+            return cle == v.cle &&
+                   (cle == 0 || GetIni(requete.fichierDef, QStringLiteral("Cont"), QString::number(cle)) == v.valeur);
+            });
     } else {
         printTime(ctx, medianMs(ctx.repeat, cherche));
     }
     // The dictionary position alone, the first step of the lookup.
     const QString majuscule = word.toUpper();
     qsizetype position = -1;
-    const double positionMs =
-        medianMs(std::max(ctx.repeat, 101), [&] { position = ctx.words.DicoWords.indexOf(majuscule); });
+    const double positionMs = medianMs(std::max(ctx.repeat, 101),
+                                       [&] { position = ctx.words.DicoWords.indexOf(majuscule); });
     ctx.err << "position: " << position + 1 << Qt::endl;
     ctx.err << "position_ms: " << QString::number(positionMs, 'f', 4) << Qt::endl;
     for (const QString& line : lignesAffichageDico(r, sautLigne))

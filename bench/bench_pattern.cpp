@@ -44,8 +44,8 @@ const BenchRegistration reg("pattern",
         cases << QString(c);
     const int jokers = CompteJokers(cases, longueur);
     if (jokers == longueur || jokers > LimiteJokers(longueur)) {
-        ctx.err << "too many open positions: " << jokers << " (at most " << LimiteJokers(longueur)
-                << " at length " << longueur << ")" << Qt::endl;
+        ctx.err << "too many open positions: " << jokers << " (at most " << LimiteJokers(longueur) << " at length "
+                << longueur << ")" << Qt::endl;
         return 2;
     }
 
@@ -58,8 +58,8 @@ const BenchRegistration reg("pattern",
     QStringList plain;
     const double ms = simple ? 0 : medianMs(ctx.repeat, cherche);
     if (simple)
-        printAgainstPlain(ctx, cherche, [&] { plain = motifSimple(ctx.words.AnaWords, motif); },
-                          [&] { return found == plain; });
+        printAgainstPlain(
+            ctx, cherche, [&] { plain = motifSimple(ctx.words.AnaWords, motif); }, [&] { return found == plain; });
     for (const QString& w : found)
         ctx.out << w << '\n';
     ctx.out.flush();

@@ -27,9 +27,7 @@ const BenchRegistration regSynonyms("synonyms", "synonyms WORD", [](BenchContext
     const auto nb = nbSyno(ctx.words);
     const QString tape = ctx.args[0];
     ResultatSyno r;
-    const double ms = medianMs(ctx.repeat, [&] {
-        r = RechercheSynonyme(ctx.words, nb, normaliseSaisie(tape), tape);
-    });
+    const double ms = medianMs(ctx.repeat, [&] { r = RechercheSynonyme(ctx.words, nb, normaliseSaisie(tape), tape); });
     ctx.out << r.Lbl2 << Qt::endl << r.Lbl4 << Qt::endl;
     for (const QString& row : r.LstS)
         ctx.out << row << Qt::endl;

@@ -81,8 +81,7 @@ void loadWords(WordData& words, bool anagrams, bool index, bool synonyms)
             ChargeLettreSyno(words, QChar(l));
 }
 
-int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out,
-               QString& err)
+int runCommand(const QString& name, const QStringList& args, int repeat, WordData& words, QString& out, QString& err)
 {
     const auto it = registry().find(name);
     if (it == registry().end())
@@ -99,8 +98,7 @@ int runCommand(const QString& name, const QStringList& args, int repeat, WordDat
 int usage(BenchContext& ctx, const char* name)
 {
     const auto it = registry().find(QString::fromLatin1(name));
-    ctx.err << "usage: lexiparc-bench [--repeat N] " << (it != registry().end() ? it->second.usage : name)
-            << Qt::endl;
+    ctx.err << "usage: lexiparc-bench [--repeat N] " << (it != registry().end() ? it->second.usage : name) << Qt::endl;
     return 2;
 }
 

@@ -45,7 +45,8 @@ Frm20About::Frm20About(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_
     LblVerB = label(this, "LblVerB", {}, QRect(350, 94, 80, 20));
     LblInf2 = label(this, "LblInf2", {}, QRect(20, 128, 420, 54));
     LblInf2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblCertificat = label(this, "LblCertificat", QStringLiteral("Voir le certificat et conditions d'utilisation du programme"),
+    LblCertificat = label(this, "LblCertificat",
+                          QStringLiteral("Voir le certificat et conditions d'utilisation du programme"),
                           QRect(20, 192, 420, 20));
     LblCertificat->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     LblCertificat->setCursor(Qt::PointingHandCursor);
@@ -74,11 +75,10 @@ void Frm20About::Form_Load()
          twipsToPixels((cadre.height() - pixelsToTwips(height())) / 4));
     Sha1->move(Sha1->x(), twipsToPixels(60));
     LblVerB->setText(ctx_.module.VersionProg);
-    LblInf2->setText(QStringLiteral("Lexiparc est un logiciel libre : GNU GPL version 3 ou ultérieure.") +
-                     ctx_.module.SautLigne +
-                     QStringLiteral("Il est fourni sans aucune garantie, dans les limites de la loi.") +
-                     ctx_.module.SautLigne +
-                     QStringLiteral("Les listes de mots ont leurs propres licences (fichier NOTICE)."));
+    LblInf2->setText(
+        QStringLiteral("Lexiparc est un logiciel libre : GNU GPL version 3 ou ultérieure.") + ctx_.module.SautLigne +
+        QStringLiteral("Il est fourni sans aucune garantie, dans les limites de la loi.") + ctx_.module.SautLigne +
+        QStringLiteral("Les listes de mots ont leurs propres licences (fichier NOTICE)."));
     ImgLogoGauche->setPixmap(ImgL->pixmap());
 }
 

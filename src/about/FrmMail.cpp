@@ -15,8 +15,8 @@
 #include <QTextDocument>
 #include <QTimer>
 
-bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
-                const QString& cc, const QString& bcc)
+bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps, const QString& cc,
+                const QString& bcc)
 {
     return ctx.platform.openUrl(urlMail(adresse, sujet, corps, cc, bcc));
 }
@@ -46,7 +46,8 @@ FrmMail::FrmMail(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Framele
     titre->setStyleSheet(QStringLiteral("color: white; font-weight: bold; font-size: 12pt;"));
 
     LblInfo1 = label(this, "LblInfo1", {}, QRect(10, 40, 165, 125));
-    label(this, {}, QStringLiteral("Attention:"), QRect(10, 172, 165, 18))->setStyleSheet(QStringLiteral("color: #c1121f; font-weight: bold;"));
+    label(this, {}, QStringLiteral("Attention:"), QRect(10, 172, 165, 18))
+        ->setStyleSheet(QStringLiteral("color: #c1121f; font-weight: bold;"));
     LblInfo3 = label(this, "LblInfo3", {}, QRect(10, 190, 165, 140));
     for (QLabel* l : {LblInfo1, LblInfo3})
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,20 +111,21 @@ void FrmMail::Form_Load()
 {
     const Module& m = ctx_.module;
     move(twipsToPixels(330), twipsToPixels(495));
-    setFixedSize(Pic2->width() - twipsToPixels(30),
-                 CmdAnnule->y() + CmdAnnule->height() + twipsToPixels(180));
+    setFixedSize(Pic2->width() - twipsToPixels(30), CmdAnnule->y() + CmdAnnule->height() + twipsToPixels(180));
     TxtObj->setText(m.MsgTitre + QStringLiteral(" Version ") + m.VersionProg);
     LblInfo1->setText(QStringList{QStringLiteral("Vous voulez poser une"), QStringLiteral("question, envoyer une"),
                                   QStringLiteral("remarque concernant le"), QStringLiteral("programme ou à propos"),
-                                  QStringLiteral("d'un mot. Remplissez ce"), QStringLiteral("formulaire puis cliquez sur"),
+                                  QStringLiteral("d'un mot. Remplissez ce"),
+                                  QStringLiteral("formulaire puis cliquez sur"),
                                   QStringLiteral("''Envoyer le message''.")}
                           .join(m.SautLigne));
-    LblInfo3->setText(QStringList{QStringLiteral("               votre message"), QStringLiteral("sera pris en compte. Mal-"),
-                                  QStringLiteral("heureusement en fonction"), QStringLiteral("des mails  reçus, nous ne"),
-                                  QStringLiteral("pouvons  vous  garantir"), QStringLiteral("une réponse. Merci pour"),
-                                  QStringLiteral("votre  compréhension.")}
-                          .join(m.SautLigne) +
-                      m.SautLigne);
+    LblInfo3->setText(
+        QStringList{QStringLiteral("               votre message"), QStringLiteral("sera pris en compte. Mal-"),
+                    QStringLiteral("heureusement en fonction"), QStringLiteral("des mails  reçus, nous ne"),
+                    QStringLiteral("pouvons  vous  garantir"), QStringLiteral("une réponse. Merci pour"),
+                    QStringLiteral("votre  compréhension.")}
+            .join(m.SautLigne) +
+        m.SautLigne);
 }
 
 void FrmMail::TimDeb_Timer()
@@ -148,9 +150,18 @@ void FrmMail::champChange(int marque, bool vide)
         CmdMail->setEnabled(false);
 }
 
-void FrmMail::TxtNom_Change() { champChange(1, TxtNom->text().isEmpty()); }
-void FrmMail::TxtPre_Change() { champChange(2, TxtPre->text().isEmpty()); }
-void FrmMail::TxtRem_Change() { champChange(5, TxtRem->toPlainText().isEmpty()); }
+void FrmMail::TxtNom_Change()
+{
+    champChange(1, TxtNom->text().isEmpty());
+}
+void FrmMail::TxtPre_Change()
+{
+    champChange(2, TxtPre->text().isEmpty());
+}
+void FrmMail::TxtRem_Change()
+{
+    champChange(5, TxtRem->toPlainText().isEmpty());
+}
 
 void FrmMail::TxtObj_Change()
 {
@@ -167,9 +178,10 @@ void FrmMail::CmdMail_Click()
     for (QLabel* mark : ImgF)
         if (mark)
             mark->hide();
-    const std::pair<QWidget*, bool> boites[] = {
-        {TxtNom, TxtNom->text().isEmpty()}, {TxtPre, TxtPre->text().isEmpty()},
-        {TxtObj, TxtObj->text().isEmpty()}, {TxtRem, TxtRem->toPlainText().isEmpty()}};
+    const std::pair<QWidget*, bool> boites[] = {{TxtNom, TxtNom->text().isEmpty()},
+                                                {TxtPre, TxtPre->text().isEmpty()},
+                                                {TxtObj, TxtObj->text().isEmpty()},
+                                                {TxtRem, TxtRem->toPlainText().isEmpty()}};
     const int marques[] = {1, 2, 4, 5};
     bool manque = false;
     for (int i = 0; i < 4; ++i) {

@@ -18,8 +18,8 @@ inline constexpr const char* kAdresseContact = "contact@lexiparc.fr";
 
 // Hands a message to the mail client as a mailto: URL (see urlMail); false when the client
 // could not be started.
-bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps,
-                const QString& cc, const QString& bcc);
+bool EnvoieMail(AppContext& ctx, const QString& adresse, const QString& sujet, const QString& corps, const QString& cc,
+                const QString& bcc);
 
 // The contact form: surname, first name, subject and text, checked, then handed to the mail
 // client; it closes itself 3 s after sending. A message too long for a mailto: URL, or a mail

@@ -8,7 +8,8 @@
 inline constexpr qsizetype kLongueurMaxUrlMail = 65536;
 
 namespace TexteMail {
-inline const QString TropLong = QStringLiteral("Le message est trop long pour être transmis au programme de messagerie.");
+inline const QString TropLong = QStringLiteral(
+    "Le message est trop long pour être transmis au programme de messagerie.");
 inline const QString Raccourcir = QStringLiteral("Raccourcissez le texte du message.");
 inline const QString NonLance = QStringLiteral("Le programme de messagerie n'a pas pu être lancé.");
 inline const QString NonEnvoye = QStringLiteral("Le message n'a pas été envoyé.");

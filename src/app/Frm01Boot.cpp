@@ -14,8 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-Frm01Boot::Frm01Boot(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), ctx_(ctx)
+Frm01Boot::Frm01Boot(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint), ctx_(ctx)
 {
     setObjectName(QStringLiteral("Frm01Boot"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -19,8 +19,7 @@ namespace {
 const QString kCodeErreur = QStringLiteral("101");
 }
 
-Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint), ctx_(ctx)
+Frm02Charge::Frm02Charge(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint), ctx_(ctx)
 {
     setObjectName(QStringLiteral("Frm02Charge"));
     setAttribute(Qt::WA_DeleteOnClose);

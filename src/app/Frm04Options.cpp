@@ -44,9 +44,10 @@ Frm04Options::Frm04Options(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     Chk2 = new QCheckBox(QStringLiteral("Charger la base de données des synonymes."), FraChargement);
     Chk2->setObjectName(QStringLiteral("Chk2"));
     Chk2->setGeometry(14, 72, 380, 22);
-    LblNote = new QLabel(QStringLiteral("Pour gagner du temps au démarrage, si vous n'utilisez pas certains utilitaires, "
-                                        "vous pouvez empêcher leur chargement."),
-                         FraChargement);
+    LblNote = new QLabel(
+        QStringLiteral("Pour gagner du temps au démarrage, si vous n'utilisez pas certains utilitaires, "
+                       "vous pouvez empêcher leur chargement."),
+        FraChargement);
     LblNote->setObjectName(QStringLiteral("LblNote"));
     LblNote->setGeometry(14, 100, 380, 50);
     LblNote->setWordWrap(true);
@@ -54,7 +55,8 @@ Frm04Options::Frm04Options(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     FraAffichage = new QGroupBox(QStringLiteral("Affichage"), this);
     FraAffichage->setObjectName(QStringLiteral("FraAffichage"));
     FraAffichage->setGeometry(10, 176, 410, 106);
-    CmdCoulFenetre = bouton(FraAffichage, "CmdCoulFenetre", QStringLiteral("Couleur de la fenêtre"), QRect(14, 26, 250, 30));
+    CmdCoulFenetre = bouton(FraAffichage, "CmdCoulFenetre", QStringLiteral("Couleur de la fenêtre"),
+                            QRect(14, 26, 250, 30));
     LblColor1 = pastille(FraAffichage, "LblColor1", QRect(280, 28, 60, 26));
     chameleonButton1 = bouton(FraAffichage, "chameleonButton1", QStringLiteral("Couleur de la barre d'outils"),
                               QRect(14, 64, 250, 30));
@@ -105,8 +107,14 @@ void Frm04Options::chkClick()
     CmdEnregistre->setEnabled(true);
 }
 
-void Frm04Options::Chk1_Click() { chkClick(); }
-void Frm04Options::Chk2_Click() { chkClick(); }
+void Frm04Options::Chk1_Click()
+{
+    chkClick();
+}
+void Frm04Options::Chk2_Click()
+{
+    chkClick();
+}
 
 void Frm04Options::CmdCoulFenetre_Click()
 {
@@ -176,7 +184,8 @@ void Frm04Options::Annule()
     Module& m = ctx_.module;
     m.OptCouleurMDI = CouleurMDIInit;
     m.OptCouleurBar = CouleurBarInit;
-    appliqueCouleurs(colorFromText(m.OptCouleurMDI, Qt::white), colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
+    appliqueCouleurs(colorFromText(m.OptCouleurMDI, Qt::white),
+                     colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
     Modifie = 0;
 }
 

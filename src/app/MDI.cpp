@@ -47,14 +47,18 @@ MDI::MDI(AppContext& ctx, QWidget* parent) : Cadre(parent), ctx_(ctx)
 
     CmdMotsCroix = ajouteBouton("CmdMotsCroix", 0, QStringLiteral("Mots croisés"), QStringLiteral("motscroises"));
     CmdAp = ajouteBouton("CmdAp", 600, QStringLiteral("Mots approchants"), QStringLiteral("approchants"));
-    CmdTLMP = ajouteBouton("CmdTLMP", 1200, QStringLiteral("Anagrammes-Tous les mots possibles"), QStringLiteral("anagrammes"));
+    CmdTLMP = ajouteBouton("CmdTLMP", 1200, QStringLiteral("Anagrammes-Tous les mots possibles"),
+                           QStringLiteral("anagrammes"));
     // The tip quotes the size of the shipped word list.
     CmdDico = ajouteBouton("CmdDico", 1800,
-                           QStringLiteral("Le dictionnaire ") + nombreEnGroupes(ctx_.module.NbMots) + QStringLiteral(" mots"),
+                           QStringLiteral("Le dictionnaire ") + nombreEnGroupes(ctx_.module.NbMots) +
+                               QStringLiteral(" mots"),
                            QStringLiteral("dictionnaire"));
     CmdSyno = ajouteBouton("CmdSyno", 2400, QStringLiteral("Les synonymes"), QStringLiteral("synonymes"));
-    CmdScrabble = ajouteBouton("CmdScrabble", 3000, QStringLiteral("Mots admis au jeu de scrabble"), QStringLiteral("scrabble"));
-    CmdCodPos = ajouteBouton("CmdCodPos", 3600, QStringLiteral("Codes postaux et villes"), QStringLiteral("codespostaux"));
+    CmdScrabble = ajouteBouton("CmdScrabble", 3000, QStringLiteral("Mots admis au jeu de scrabble"),
+                               QStringLiteral("scrabble"));
+    CmdCodPos = ajouteBouton("CmdCodPos", 3600, QStringLiteral("Codes postaux et villes"),
+                             QStringLiteral("codespostaux"));
     CmdOptions = ajouteBouton("CmdOptions", 4200, QStringLiteral("Options du programme"), QStringLiteral("options"));
     CmdAbout = ajouteBouton("CmdAbout", 4800, QStringLiteral("A propos du programme"), QStringLiteral("apropos"));
     CmdQ = ajouteBouton("CmdQ", 5400, QStringLiteral("Quitter le programme"), QStringLiteral("quitter"));
@@ -105,9 +109,9 @@ void MDI::Form_Load()
     metCouleurBarre(colorFromText(m.OptCouleurBar, QColor(0xE0, 0xE0, 0xE0)));
     // Centred on the screen; on a screen too small for it, the frame takes the area that
     // windows may take, its title bar on the screen (its child windows then scroll).
-    const PlacementCadre place =
-        placeCadre(QSize(LblWidth->text().toInt(), LblHeight->text().toInt()), ctx_.platform.screenSizeTwips(),
-                   ctx_.platform.availableAreaTwips(), bordsEnTwips());
+    const PlacementCadre place = placeCadre(QSize(LblWidth->text().toInt(), LblHeight->text().toInt()),
+                                            ctx_.platform.screenSizeTwips(), ctx_.platform.availableAreaTwips(),
+                                            bordsEnTwips());
     resize(twipsToPixels(place.geometrie.width()), twipsToPixels(place.geometrie.height()));
     move(twipsToPixels(place.geometrie.left()), twipsToPixels(place.geometrie.top()));
     if (place.agrandi)

@@ -6,8 +6,8 @@
 
 QString texteMotsDefinitions(qint32 nbMots, qint32 nbDefinitions)
 {
-    return QString::number(nbMots) + QStringLiteral(" mots de 2 à 15 lettres - ") +
-           QString::number(nbDefinitions) + QStringLiteral(" définitions");
+    return QString::number(nbMots) + QStringLiteral(" mots de 2 à 15 lettres - ") + QString::number(nbDefinitions) +
+           QStringLiteral(" définitions");
 }
 
 QString texteListeDico(qint32 nbMots, qint32 nbDefinitions)
@@ -35,7 +35,11 @@ QString texteBaseSynonymes(float nbSynonymes)
 
 int pourcentageChargement(EtapeChargement etape, float r)
 {
-    struct Plage { float echelle; int bas; int haut; };
+    struct Plage {
+        float echelle;
+        int bas;
+        int haut;
+    };
     static constexpr Plage plages[] = {{6.0f, 5, 10}, {40.0f, 11, 50}, {21.0f, 60, 80}};
     const Plage& p = plages[int(etape)];
     const float v = r * p.echelle + float(p.bas);

@@ -4,7 +4,8 @@
 void PositionFenetreSuivante(Module& m)
 {
     switch (m.PosGauche) {
-    case 0: case 3600: m.PosGauche = 600; break;
+    case 0:
+    case 3600: m.PosGauche = 600; break;
     case 600: m.PosGauche = 1200; break;
     case 1200: m.PosGauche = 1800; break;
     case 1800: m.PosGauche = 2400; break;

@@ -95,8 +95,7 @@ bool ClavierBureau::eventFilter(QObject* watched, QEvent* event)
         if (auto* w = qobject_cast<QWidget*>(watched); w && (w->isWindow() || qobject_cast<QMdiSubWindow*>(w)))
             arretsTabulation(w);
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

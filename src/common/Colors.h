@@ -8,7 +8,6 @@
 #include <QString>
 #include <optional>
 
-
 // The colours of the windows, as numbers in the &HBBGGRR layout: one name, one colour.
 inline constexpr qint32 kNoir = 0x000000;
 inline constexpr qint32 kGrisFonce = 0x404040;
@@ -29,8 +28,14 @@ qint32 numberFromColor(const QColor& color);
 
 // Twips, the unit of every size and position in the windows: 15 twips a pixel.
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
-inline constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline constexpr int twipsToPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+inline constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 // A place given in twips, in pixels.
 inline constexpr QRect twips(int left, int top, int width, int height)
 {

@@ -29,6 +29,12 @@ T* nomme(T* objet, const QString& name)
 void metCouleur(QWidget* w, QPalette::ColorRole role, qint32 bgr);
 void metCouleur(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
 // The colour of a label's text (the WindowText role).
-inline void couleurTexte(QWidget* w, qint32 bgr) { metCouleur(w, QPalette::WindowText, bgr); }
+inline void couleurTexte(QWidget* w, qint32 bgr)
+{
+    metCouleur(w, QPalette::WindowText, bgr);
+}
 // The background of an input box or a list (the Base role).
-inline void couleurFond(QWidget* w, qint32 bgr) { metCouleur(w, QPalette::Base, bgr); }
+inline void couleurFond(QWidget* w, qint32 bgr)
+{
+    metCouleur(w, QPalette::Base, bgr);
+}

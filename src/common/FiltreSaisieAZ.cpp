@@ -68,10 +68,13 @@ void FiltreSaisieAZ::messageRefusDiffere()
     if (messageEnAttente_)
         return;
     messageEnAttente_ = true;
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
         messageEnAttente_ = false;
         messageRefus();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 // Text committed by an input method (a dead key and its letter, a compose sequence): the box
@@ -105,17 +108,12 @@ bool FiltreSaisieAZ::eventFilter(QObject* watched, QEvent* event)
     const QString text = key->text();
     // Keys without a character (arrows, shortcuts) and control characters pass.
     if (text.isEmpty() || key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Copy) ||
-        key->matches(QKeySequence::Cut) || key->matches(QKeySequence::SelectAll) ||
-        key->matches(QKeySequence::Undo))
+        key->matches(QKeySequence::Cut) || key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Undo))
         return false;
     switch (filtreLettreAZ(text.at(0), int(box_->text().size()), longueurMax_)) {
-    case FiltreResultat::Passe:
-        return false;
-    case FiltreResultat::Refuse:
-        return true;
-    case FiltreResultat::RefuseMessage:
-        messageRefus();
-        return true;
+    case FiltreResultat::Passe: return false;
+    case FiltreResultat::Refuse: return true;
+    case FiltreResultat::RefuseMessage: messageRefus(); return true;
     }
     return false;
 }

@@ -27,11 +27,8 @@ TexteFiltre filtreTexteAZ(QStringView texte, int longueurActuelle, int longueurR
                 r.lettres += c;
             }
             break;
-        case FiltreResultat::Refuse:
-            break;
-        case FiltreResultat::RefuseMessage:
-            r.message = true;
-            break;
+        case FiltreResultat::Refuse: break;
+        case FiltreResultat::RefuseMessage: r.message = true; break;
         }
     }
     return r;

@@ -28,12 +28,12 @@ std::uint8_t loadOptionFromText(const QString& text)
 
 QString messageOptionsNonLues(const QString& sautLigne, const QString& fichier)
 {
-    return QStringLiteral("Les options n'ont pas pu être lues dans le fichier") + sautLigne + fichier + sautLigne
-           + QStringLiteral("Les options par défaut sont utilisées.");
+    return QStringLiteral("Les options n'ont pas pu être lues dans le fichier") + sautLigne + fichier + sautLigne +
+           QStringLiteral("Les options par défaut sont utilisées.");
 }
 
 QString messageOptionsNonEnregistrees(const QString& sautLigne, const QString& fichier)
 {
-    return QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier") + sautLigne + fichier
-           + sautLigne + QStringLiteral("Elles restent en vigueur jusqu'à la fermeture du programme.");
+    return QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier") + sautLigne + fichier +
+           sautLigne + QStringLiteral("Elles restent en vigueur jusqu'à la fermeture du programme.");
 }

@@ -9,7 +9,9 @@
 class RuntimeError : public std::exception {
 public:
     RuntimeError(int number, QString description)
-        : number_(number), description_(std::move(description)), what_(description_.toUtf8()) {}
+        : number_(number), description_(std::move(description)), what_(description_.toUtf8())
+    {
+    }
 
     int number() const { return number_; }
     const QString& description() const { return description_; }

@@ -11,12 +11,21 @@ QString SubAccents(const QString& aller, qsizetype nbLet)
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = aller.at(i);
         switch (c.unicode()) {
-        case u'à': case u'ä': case u'â': out += u'a'; break;
+        case u'à':
+        case u'ä':
+        case u'â': out += u'a'; break;
         case u'ç': out += u'c'; break;
-        case u'é': case u'è': case u'ë': case u'ê': out += u'e'; break;
-        case u'ï': case u'î': out += u'i'; break;
-        case u'ö': case u'ô': out += u'o'; break;
-        case u'ù': case u'ü': case u'û': out += u'u'; break;
+        case u'é':
+        case u'è':
+        case u'ë':
+        case u'ê': out += u'e'; break;
+        case u'ï':
+        case u'î': out += u'i'; break;
+        case u'ö':
+        case u'ô': out += u'o'; break;
+        case u'ù':
+        case u'ü':
+        case u'û': out += u'u'; break;
         case u'ÿ': out += u'y'; break;
         default: out += c;
         }
@@ -62,10 +71,9 @@ QString nombreEnGroupes(qint64 n)
 namespace {
 // Code points of the bytes 0x80 to 0x9F; the five undefined bytes keep their own value.
 constexpr char16_t k1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void decode1252(const char* data, qsizetype size, char16_t* dst)

@@ -9,7 +9,10 @@
 // Folds the lower-case accented letters à ä â ç é è ë ê ï î ö ô ù ü û ÿ of the first
 // nbLet characters of aller; every other character passes unchanged.
 QString SubAccents(const QString& aller, qsizetype nbLet);
-inline QString SubAccents(const QString& aller) { return SubAccents(aller, aller.size()); }
+inline QString SubAccents(const QString& aller)
+{
+    return SubAccents(aller, aller.size());
+}
 
 // The upper case of each character on its own: a character never becomes two (a ligature
 // such as "ﬃ" or the letter ß stays as it is), so the text keeps its length.
@@ -18,7 +21,8 @@ QString majuscules(const QString& texte);
 // Replaces every occurrence of cherche by remplace, left to right, without overlap.
 // An empty search string, or a text that is empty or only blanks, comes back unchanged.
 QString sChangeCaractere(const QString& texte, const QString& cherche, const QString& remplace);
-inline QString ChangeEspaceTiret(const QString& texte, const QString& cherche, const QString& remplace) {
+inline QString ChangeEspaceTiret(const QString& texte, const QString& cherche, const QString& remplace)
+{
     return sChangeCaractere(texte, cherche, remplace);
 }
 

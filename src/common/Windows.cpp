@@ -43,8 +43,7 @@ void texteAjuste(QLabel* label, const QString& texte, const QFont& police)
     label->setText(texte);
 }
 
-void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
-                   int offsetTwips)
+void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor, int offsetTwips)
 {
     const int w = pixelsToTwips(window->width());
     const int h = pixelsToTwips(window->height());

@@ -14,8 +14,7 @@ QWidget* frameOf(QWidget* w);
 void fermeFenetre(QWidget* window);
 // Centres a top-level window on the screen: left at half the free width, top at the free
 // height divided by `divisor` less `offsetTwips`.
-void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor,
-                   int offsetTwips = 0);
+void CentreFenetre(QWidget* window, int screenWidthTwips, int screenHeightTwips, int divisor, int offsetTwips = 0);
 
 // The Enter key presses a window's default button while it is enabled; true when it did.
 bool presseBoutonParDefaut(const QKeyEvent* event, QPushButton* bouton);

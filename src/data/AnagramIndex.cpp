@@ -88,8 +88,7 @@ qint32 AnagramIndex::stocke(const char* p, qsizetype n)
 {
     if (ordonne_ && debut_.size() > 1) {
         const QByteArrayView avant = octets(nombreMots());
-        ordonne_ = avant.size() < n ||
-                   (avant.size() == n && std::memcmp(avant.data(), p, size_t(n)) < 0);
+        ordonne_ = avant.size() < n || (avant.size() == n && std::memcmp(avant.data(), p, size_t(n)) < 0);
     }
     texte_.append(p, n);
     debut_.push_back(quint32(texte_.size()));

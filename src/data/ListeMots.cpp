@@ -54,7 +54,9 @@ ListeMots::ListeMots(const QStringList& mots)
     construit(bruts);
 }
 
-ListeMots::ListeMots(std::initializer_list<QString> mots) : ListeMots(QStringList(mots)) {}
+ListeMots::ListeMots(std::initializer_list<QString> mots) : ListeMots(QStringList(mots))
+{
+}
 
 ListeMots ListeMots::depuisOctets(QByteArrayView octets)
 {

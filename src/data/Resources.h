@@ -13,6 +13,6 @@ QStringList ChargeRessource(const QString& type, int id);
 ListeMots ChargeListeMots(const QString& type, int id);
 
 // The loaders of the word tables.
-void ChargeDico(WordData& data);          // DicoWords from "DICO"
-void ChargeListeAna(WordData& data);      // AnaWords from "ANA"
+void ChargeDico(WordData& data);                      // DicoWords from "DICO"
+void ChargeListeAna(WordData& data);                  // AnaWords from "ANA"
 void ChargeLettreSyno(WordData& data, QChar letter);  // TabSyno/TabCleSyno from "SYNONY" + letter

@@ -11,9 +11,9 @@
 // The word tables, filled by the loading chain (or by the anagram and synonym windows on
 // demand) and only read by the tools.
 struct WordData {
-    ListeMots DicoWords;    // the dictionary; the 1-based position is the definitions key
-    ListeMots AnaWords;     // the words of 2 to 12 letters, by length then alphabetical
-    QStringList LignesSyno; // scratch: the records of the synonym letter being loaded
+    ListeMots DicoWords;                     // the dictionary; the 1-based position is the definitions key
+    ListeMots AnaWords;                      // the words of 2 to 12 letters, by length then alphabetical
+    QStringList LignesSyno;                  // scratch: the records of the synonym letter being loaded
     std::array<QStringList, 26> TabSyno;     // synonym records of each initial letter, A at 0
     std::array<QStringList, 26> TabCleSyno;  // their headwords with accents folded
     AnagramIndex Anagrammes;

@@ -28,8 +28,8 @@ public:
     QString settingsPath = QStringLiteral("/home/joueur/.config/LXPC.ini");
 
     QList<Message> messages;
-    QList<int> answers;          // answers given to the next message boxes, in order
-    int defaultAnswer = Ok;      // when answers is empty (Yes for a Yes/No box... set by the test)
+    QList<int> answers;                             // answers given to the next message boxes, in order
+    int defaultAnswer = Ok;                         // when answers is empty (Yes for a Yes/No box... set by the test)
     std::function<void(const Message&)> onMessage;  // called while a message box "is open"
 
     QStringList openedUrls;
@@ -45,7 +45,7 @@ public:
     QList<QWidget*> dragged;
 
     QList<QColor> colorDialogInitial;
-    std::optional<QColor> colorChosen;   // none: the dialog is cancelled
+    std::optional<QColor> colorChosen;  // none: the dialog is cancelled
 
     QSize screenTwips{1920 * 15, 1080 * 15};
     std::optional<QRect> availableTwips;  // none: the whole screen

@@ -61,8 +61,8 @@ std::optional<QString> keyName(const QString& line)
 }
 
 struct Found {
-    qsizetype keyLine = -1;      // the key's line
-    qsizetype sectionEnd = -1;   // the last line of the first section of that name that is not blank
+    qsizetype keyLine = -1;     // the key's line
+    qsizetype sectionEnd = -1;  // the last line of the first section of that name that is not blank
 };
 
 Found find(const QByteArray& text, const QList<Line>& ls, QStringView section, QStringView key)

@@ -45,8 +45,8 @@ public:
     virtual QString settingsLocation() = 0;
 
     // A modal message box; defaultButton is 1, 2 or 3 (the button's position). Returns the answer.
-    virtual int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
-                           Buttons buttons, int defaultButton = 1) = 0;
+    virtual int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                           int defaultButton = 1) = 0;
 
     // Opens a URL (web page or mailto:) with the desktop's default handler. False when no
     // handler could be started, or when the fallback command ends at once with a failure.

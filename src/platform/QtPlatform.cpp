@@ -87,8 +87,8 @@ bool QtPlatform::settingsReadable()
     return settings().has_value();
 }
 
-int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
-                           Buttons buttons, int defaultButton)
+int QtPlatform::messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                           int defaultButton)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
@@ -159,8 +159,7 @@ bool QtPlatform::openUrl(const QString& url)
     const QString application = desktopapps::defaultApplication(QStringLiteral("x-scheme-handler/") + scheme);
     if (!application.isEmpty())
         return desktopapps::launch(application, {encodee});
-    const QString commande =
-        commandeDeSecours(scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    const QString commande = commandeDeSecours(scheme == QLatin1String("http") || scheme == QLatin1String("https"));
     return !commande.isEmpty() && desktopapps::startWatched(commande, {encodee}, kAttenteLancement);
 }
 

@@ -30,8 +30,8 @@ public:
     bool writeSettings(const QList<QPair<QString, QString>>& values) override;
     bool settingsReadable() override;
     QString settingsLocation() override;
-    int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon,
-                   Buttons buttons, int defaultButton) override;
+    int messageBox(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons,
+                   int defaultButton) override;
     bool openUrl(const QString& url) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QString findExecutable(const QString& file) override;

@@ -98,13 +98,13 @@ private slots:
     // cannot be started is reported. Either way the form stays open with what was typed.
     void mailNotSent_data()
     {
-        QTest::addColumn<int>("extra");       // characters of text beyond the longest URL
-        QTest::addColumn<bool>("launched");   // what the platform answers
-        QTest::addColumn<QString>("message"); // empty: sent
+        QTest::addColumn<int>("extra");        // characters of text beyond the longest URL
+        QTest::addColumn<bool>("launched");    // what the platform answers
+        QTest::addColumn<QString>("message");  // empty: sent
         const QString tropLong = QStringLiteral("Le message est trop long pour être transmis au programme de "
                                                 "messagerie.\r\nRaccourcissez le texte du message.");
-        const QString nonLance =
-            QStringLiteral("Le programme de messagerie n'a pas pu être lancé.\r\nLe message n'a pas été envoyé.");
+        const QString nonLance = QStringLiteral(
+            "Le programme de messagerie n'a pas pu être lancé.\r\nLe message n'a pas été envoyé.");
         QTest::newRow("longest message") << 0 << true << QString();
         QTest::newRow("one character more") << 1 << true << tropLong;
         QTest::newRow("mail client not started") << -100 << false << nonLance;
@@ -192,9 +192,18 @@ private slots:
         QTest::addColumn<QString>("rem");
         QTest::addColumn<QList<int>>("marks");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("first name and text") << "Dupont" << "" << "Objet" << "" << QList<int>{2, 5} << "TxtRem";
-        QTest::newRow("surname only") << "" << "Jean" << "Objet" << "t" << QList<int>{1} << "TxtNom";
-        QTest::newRow("subject and surname") << "" << "Jean" << "" << "t" << QList<int>{1, 4} << "TxtObj";
+        QTest::newRow("first name and text") << "Dupont"
+                                             << ""
+                                             << "Objet"
+                                             << "" << QList<int>{2, 5} << "TxtRem";
+        QTest::newRow("surname only") << ""
+                                      << "Jean"
+                                      << "Objet"
+                                      << "t" << QList<int>{1} << "TxtNom";
+        QTest::newRow("subject and surname") << ""
+                                             << "Jean"
+                                             << ""
+                                             << "t" << QList<int>{1, 4} << "TxtObj";
     }
     void incompleteForm()
     {

@@ -116,32 +116,63 @@ private slots:
         QTest::addColumn<QStringList>("attendu");
         const auto l = [](const char* t) { return QString::fromLatin1(t).split(u' ', Qt::SkipEmptyParts); };
         QTest::newRow("ABCD min 2: sizes, then masks from the highest")
-            << "ABCD" << "2" << "" << l("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC");
-        QTest::newRow("ABCD min 3") << "ABCD" << "3" << "" << l("BADC DCBA CBA DBA DCA DCB");
-        QTest::newRow("NICHE min 5: other letters of the slot left out")
-            << "NICHE" << "5" << "" << l("CHENI CHIEN CHINE NICHE");
-        QTest::newRow("AAB: either A gives AB once") << "AAB" << "2" << "" << l("ABA AA BA");
+            << "ABCD"
+            << "2"
+            << "" << l("BADC DCBA CBA DBA DCA DCB BA CA DA CB DB DC");
+        QTest::newRow("ABCD min 3") << "ABCD"
+                                    << "3"
+                                    << "" << l("BADC DCBA CBA DBA DCA DCB");
+        QTest::newRow("NICHE min 5: other letters of the slot left out") << "NICHE"
+                                                                         << "5"
+                                                                         << "" << l("CHENI CHIEN CHINE NICHE");
+        QTest::newRow("AAB: either A gives AB once") << "AAB"
+                                                     << "2"
+                                                     << "" << l("ABA AA BA");
         QTest::newRow("joker: letters A to Z, each word at its first letter")
-            << "AB?" << "2" << "" << l("ABA CBA DBA ZAB BA AA CA CB DA DB");
-        QTest::newRow("joker first") << "?BA" << "3" << "" << l("ABA CBA DBA ZAB");
-        QTest::newRow("mandatory letter") << "ABCD" << "2" << "B" << l("BADC DCBA CBA DBA DCB BA CB DB");
-        QTest::newRow("mandatory letter in no candidate") << "ABCD" << "2" << "Z" << QStringList();
-        QTest::newRow("combo empty searches from 2") << "DC" << "" << "" << l("DC");
-        QTest::newRow("combo 1 searches from 2") << "DC" << "1" << "" << l("DC");
-        QTest::newRow("combo 20: no length above the letters") << "ABCD" << "20" << "" << QStringList();
-        QTest::newRow("blanks removed") << " A B " << "2" << "" << l("BA");
-        QTest::newRow("no letters") << "   " << "2" << "" << QStringList();
-        QTest::newRow("one letter") << "A" << "2" << "" << QStringList();
-        QTest::newRow("a word that needs a letter three times is not listed")
-            << "ACDEFHIKL" << "6" << "" << l("FLEDHK");
+            << "AB?"
+            << "2"
+            << "" << l("ABA CBA DBA ZAB BA AA CA CB DA DB");
+        QTest::newRow("joker first") << "?BA"
+                                     << "3"
+                                     << "" << l("ABA CBA DBA ZAB");
+        QTest::newRow("mandatory letter") << "ABCD"
+                                          << "2"
+                                          << "B" << l("BADC DCBA CBA DBA DCB BA CB DB");
+        QTest::newRow("mandatory letter in no candidate") << "ABCD"
+                                                          << "2"
+                                                          << "Z" << QStringList();
+        QTest::newRow("combo empty searches from 2") << "DC"
+                                                     << ""
+                                                     << "" << l("DC");
+        QTest::newRow("combo 1 searches from 2") << "DC"
+                                                 << "1"
+                                                 << "" << l("DC");
+        QTest::newRow("combo 20: no length above the letters") << "ABCD"
+                                                               << "20"
+                                                               << "" << QStringList();
+        QTest::newRow("blanks removed") << " A B "
+                                        << "2"
+                                        << "" << l("BA");
+        QTest::newRow("no letters") << "   "
+                                    << "2"
+                                    << "" << QStringList();
+        QTest::newRow("one letter") << "A"
+                                    << "2"
+                                    << "" << QStringList();
+        QTest::newRow("a word that needs a letter three times is not listed") << "ACDEFHIKL"
+                                                                              << "6"
+                                                                              << "" << l("FLEDHK");
         // FIFACF shares the slot of FLEDHK, looked up first: it is listed there, before
         // FLEDHK, in the slot's order.
-        QTest::newRow("a word met first in the slot of another subset")
-            << "DEFHKLFFACI" << "6" << "" << l("FIFACF FLEDHK");
-        QTest::newRow("the same letters but one F: FIFACF needs three")
-            << "DEFHKLFACI" << "6" << "" << l("FLEDHK");
-        QTest::newRow("the joker stands for the B, then for the I")
-            << "DEFHKLFFAC?" << "6" << "" << l("ABCFHKL FLEDHK FIFACF");
+        QTest::newRow("a word met first in the slot of another subset") << "DEFHKLFFACI"
+                                                                        << "6"
+                                                                        << "" << l("FIFACF FLEDHK");
+        QTest::newRow("the same letters but one F: FIFACF needs three") << "DEFHKLFACI"
+                                                                        << "6"
+                                                                        << "" << l("FLEDHK");
+        QTest::newRow("the joker stands for the B, then for the I") << "DEFHKLFFAC?"
+                                                                    << "6"
+                                                                    << "" << l("ABCFHKL FLEDHK FIFACF");
     }
     void ordre()
     {
@@ -177,8 +208,8 @@ private slots:
     void motsDansLeDesordre()
     {
         AnagramIndex index;
-        index.IndexeAnagrammes({QStringLiteral("NICHE"), QStringLiteral("CHIEN"), QStringLiteral("NICHE"),
-                                QStringLiteral("BA")});
+        index.IndexeAnagrammes(
+            {QStringLiteral("NICHE"), QStringLiteral("CHIEN"), QStringLiteral("NICHE"), QStringLiteral("BA")});
         QVERIFY(!index.ordonne());
         const ClesAnagrammes cles(index);
         for (const ClesAnagrammes* c : {static_cast<const ClesAnagrammes*>(nullptr), &cles}) {
@@ -251,13 +282,15 @@ private slots:
     void fauberai()
     {
         QCOMPARE(HashLettres(u"FIRU"), HashLettres(u"AAFR"));
-        const QStringList ordre = QString::fromLatin1(
-            "FAUBERAI FAUBERA RUBEFIA FAUBER BRIEFA BAFRAI AUBIER BAIERA BEAUF FUIRA FURIA BAFRE "
-            "BAFRA FIBRA FAIRE FERAI FIERA FRAIE FURIE FIBRE AURAI ARABE BRAIE AERAI BRUIE BUIRE FERA "
-            "FUIR FRAI FERU FIEU FUIE BREF BIEF FIER AUBE BEAU AURA RUAI ABER BAIE BEAI ABRI BRAI "
-            "AERA AIRE RAIE REAI AIRA ARIA RAIA BEUR BURE REBU BRUI URBI BRIE FAR FIA FEU FUR FIU FUI "
-            "FER REF FIE BAU EAU RUA BEA BAR RAB BAI ARE REA AIE ARA AIR IRA RAI RIA BUE BRU RUE URE "
-            "BER IER IRE RIE FA FR FI IF AU UA AB BA AE RA AI BU EU RU BE RE RI").split(u' ');
+        const QStringList ordre =
+            QString::fromLatin1(
+                "FAUBERAI FAUBERA RUBEFIA FAUBER BRIEFA BAFRAI AUBIER BAIERA BEAUF FUIRA FURIA BAFRE "
+                "BAFRA FIBRA FAIRE FERAI FIERA FRAIE FURIE FIBRE AURAI ARABE BRAIE AERAI BRUIE BUIRE FERA "
+                "FUIR FRAI FERU FIEU FUIE BREF BIEF FIER AUBE BEAU AURA RUAI ABER BAIE BEAI ABRI BRAI "
+                "AERA AIRE RAIE REAI AIRA ARIA RAIA BEUR BURE REBU BRUI URBI BRIE FAR FIA FEU FUR FIU FUI "
+                "FER REF FIE BAU EAU RUA BEA BAR RAB BAI ARE REA AIE ARA AIR IRA RAI RIA BUE BRU RUE URE "
+                "BER IER IRE RIE FA FR FI IF AU UA AB BA AE RA AI BU EU RU BE RE RI")
+                .split(u' ');
         const QSet<QString> livres(motsLivres.cbegin(), motsLivres.cend());
         for (const char* mot : {"FERA", "FUIR", "FRAI"})
             QVERIFY(livres.contains(QString::fromLatin1(mot)));

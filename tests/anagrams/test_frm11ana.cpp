@@ -22,8 +22,14 @@
 #include <memory>
 
 namespace {
-QColor fond(const QWidget* w) { return w->palette().color(QPalette::Window); }
-QColor fondListe(const QListWidget* l) { return l->palette().color(QPalette::Base); }
+QColor fond(const QWidget* w)
+{
+    return w->palette().color(QPalette::Window);
+}
+QColor fondListe(const QListWidget* l)
+{
+    return l->palette().color(QPalette::Base);
+}
 // The darkest grey level drawn in a widget: its text shows when it is well below the
 // background's.
 int plusSombre(QWidget* w, const QRect& zone = QRect(QPoint(0, 0), QSize(-1, -1)))
@@ -148,8 +154,8 @@ private slots:
         QVERIFY(!w->ImgCochA[1]->isVisible());
         QCOMPARE(platform_.messages.size(), 1);
         QCOMPARE(platform_.messages[0].text, QStringLiteral("Le mot recherché compte 12 caractères,\r\n"
-                                                           "impossible de rajouter un joker.\r\n"
-                                                           "Modifier votre recherche."));
+                                                            "impossible de rajouter un joker.\r\n"
+                                                            "Modifier votre recherche."));
         QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(platform_.messages[0].title, QStringLiteral("Lexiparc"));
     }
@@ -255,8 +261,8 @@ private slots:
         const auto lisibles = [this] {
             QList<QPair<QString, int>> pales;
             QList<QPair<QWidget*, QRect>> legendes{
-                {w->LblN, {}}, {w->Lbl[0], {}}, {w->Lbl[1], {}}, {w->Lbl[2], {}}, {w->LblInfo, {}},
-                {w->FraOptions, QRect(0, 0, w->FraOptions->width(), 18)}};
+                {w->LblN, {}},   {w->Lbl[0], {}},  {w->Lbl[1], {}},
+                {w->Lbl[2], {}}, {w->LblInfo, {}}, {w->FraOptions, QRect(0, 0, w->FraOptions->width(), 18)}};
             for (int k = 2; k <= 12; ++k)
                 legendes << qMakePair(static_cast<QWidget*>(w->Nl[size_t(k)]), QRect())
                          << qMakePair(static_cast<QWidget*>(w->NR[size_t(k)]), QRect());

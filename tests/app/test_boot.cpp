@@ -74,21 +74,27 @@ private slots:
 
     void settings_data()
     {
-        QTest::addColumn<QStringList>("saved");   // ChargeAnag, ChargeSyno, CouleurMDI, CouleurBar; "-" absent
+        QTest::addColumn<QStringList>("saved");  // ChargeAnag, ChargeSyno, CouleurMDI, CouleurBar; "-" absent
         QTest::addColumn<QStringList>("writes");
         QTest::addColumn<int>("anag");
         QTest::addColumn<int>("syno");
         QTest::addColumn<QString>("mdi");
         QTest::addColumn<QString>("bar");
         const QStringList firstRun{"ChargeAnag=1", "ChargeSyno=1", "CouleurMDI=&HFFFFFF", "CouleurBar=&HE0E0E0"};
-        QTest::newRow("first run") << QStringList{"-", "-", "-", "-"} << firstRun << 1 << 1 << "&HFFFFFF" << "&HE0E0E0";
+        QTest::newRow("first run") << QStringList{"-", "-", "-", "-"} << firstRun << 1 << 1 << "&HFFFFFF"
+                                   << "&HE0E0E0";
         QTest::newRow("empty ChargeAnag counts as first run")
-            << QStringList{"", "0", "123", "456"} << firstRun << 1 << 1 << "&HFFFFFF" << "&HE0E0E0";
+            << QStringList{"", "0", "123", "456"} << firstRun << 1 << 1 << "&HFFFFFF"
+            << "&HE0E0E0";
         QTest::newRow("0 and 1") << QStringList{"0", "1", "16777215", "&HE0E0E0"} << QStringList{} << 0 << 1
-                                 << "16777215" << "&HE0E0E0";
-        QTest::newRow("junk gives 0") << QStringList{"oui", "x1", "&H0", "&H1"} << QStringList{} << 0 << 0 << "&H0" << "&H1";
-        QTest::newRow("256 gives 0") << QStringList{"256", "255", "1", "2"} << QStringList{} << 0 << 255 << "1" << "2";
-        QTest::newRow("empty syno and colours") << QStringList{"1", "", "-", "-"} << QStringList{} << 1 << 0 << "" << "";
+                                 << "16777215"
+                                 << "&HE0E0E0";
+        QTest::newRow("junk gives 0") << QStringList{"oui", "x1", "&H0", "&H1"} << QStringList{} << 0 << 0 << "&H0"
+                                      << "&H1";
+        QTest::newRow("256 gives 0") << QStringList{"256", "255", "1", "2"} << QStringList{} << 0 << 255 << "1"
+                                     << "2";
+        QTest::newRow("empty syno and colours") << QStringList{"1", "", "-", "-"} << QStringList{} << 1 << 0 << ""
+                                                << "";
     }
     void settings()
     {

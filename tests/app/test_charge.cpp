@@ -128,7 +128,10 @@ private slots:
         std::unique_ptr<Frm02Charge> f(stepped());
         int anaLoadedSeen = -1, synoLoadedSeen = -1;
         QString letters;
-        f->chargeurs.listeAna = [&](WordData& w) { anaLoadedSeen = w.AnaLoaded; ChargeListeAna(w); };
+        f->chargeurs.listeAna = [&](WordData& w) {
+            anaLoadedSeen = w.AnaLoaded;
+            ChargeListeAna(w);
+        };
         f->chargeurs.lettreSyno = [&](WordData& w, QChar l) {
             if (l == u'A')
                 synoLoadedSeen = w.SynoLoaded;
@@ -139,8 +142,9 @@ private slots:
         f->Tim1a9_Timer();
         QVERIFY(!f->Tim1a9->isActive());
         QCOMPARE(f->LblInf1->text(), QStringLiteral("Chargement des données 5%."));
-        QCOMPARE(line(f.get(), 0), QStringLiteral("Liste %1 mots, %2 définitions.")
-                                       .arg(DataCounts::kNbMots).arg(DataCounts::kNbDefinitions));
+        QCOMPARE(
+            line(f.get(), 0),
+            QStringLiteral("Liste %1 mots, %2 définitions.").arg(DataCounts::kNbMots).arg(DataCounts::kNbDefinitions));
         QCOMPARE(textColor(f->LblChargement[0]), QColor(Qt::black));
         QVERIFY(ticked(f.get(), 0));
         QCOMPARE(words_.DicoWords.size(), DataCounts::kNbMots);
@@ -280,8 +284,8 @@ private slots:
         f->show();
         QTRY_VERIFY_WITH_TIMEOUT(f->TimTempo->isActive(), 10000);
         QCOMPARE(platform_.messages.size(), 3);
-        QCOMPARE(platform_.messages[0].text,
-                 QStringLiteral("Resource DICO not found") + QString(17, u' ') + QStringLiteral("\r\nErreur interne 101 - 326"));
+        QCOMPARE(platform_.messages[0].text, QStringLiteral("Resource DICO not found") + QString(17, u' ') +
+                                                 QStringLiteral("\r\nErreur interne 101 - 326"));
         QCOMPARE(platform_.messages[0].icon, Platform::Icon::Critical);
         QCOMPARE(platform_.messages[1].text.section(u'\n', 1), QStringLiteral("Erreur interne 101 - 13"));
         QCOMPARE(module_.ErrCode, QStringLiteral("101"));

@@ -75,18 +75,41 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("saisie");     // text typed first into the window's TxtCtrl
-        QTest::addColumn<QString>("autre");      // a button that must stay unpressed
+        QTest::addColumn<QString>("saisie");  // text typed first into the window's TxtCtrl
+        QTest::addColumn<QString>("autre");   // a button that must stay unpressed
         QTest::addColumn<int>("touche");
-        QTest::newRow("tool bar") << "MDI" << "CmdDico" << "" << "" << int(Qt::Key_Return);
-        QTest::newRow("tool bar, keypad Enter") << "MDI" << "CmdSyno" << "" << "" << int(Qt::Key_Enter);
-        QTest::newRow("options") << "Frm04Options" << "CmdDefaut" << "" << "" << int(Qt::Key_Return);
-        QTest::newRow("about box") << "Frm20About" << "CmdSite" << "" << "" << int(Qt::Key_Return);
-        QTest::newRow("contact form") << "FrmMail" << "CmdAnnule" << "" << "" << int(Qt::Key_Return);
-        QTest::newRow("dictionary search") << "Frm10Dico" << "CmdCtrl" << "chat" << "" << int(Qt::Key_Return);
-        QTest::newRow("synonym help, not the search")
-            << "Frm12Syno" << "CmdInfo" << "" << "Foc" << int(Qt::Key_Return);
-        QTest::newRow("near-spelling search") << "Frm16Approchant" << "CmdCtrl" << "chat" << "" << int(Qt::Key_Return);
+        QTest::newRow("tool bar") << "MDI"
+                                  << "CmdDico"
+                                  << ""
+                                  << "" << int(Qt::Key_Return);
+        QTest::newRow("tool bar, keypad Enter") << "MDI"
+                                                << "CmdSyno"
+                                                << ""
+                                                << "" << int(Qt::Key_Enter);
+        QTest::newRow("options") << "Frm04Options"
+                                 << "CmdDefaut"
+                                 << ""
+                                 << "" << int(Qt::Key_Return);
+        QTest::newRow("about box") << "Frm20About"
+                                   << "CmdSite"
+                                   << ""
+                                   << "" << int(Qt::Key_Return);
+        QTest::newRow("contact form") << "FrmMail"
+                                      << "CmdAnnule"
+                                      << ""
+                                      << "" << int(Qt::Key_Return);
+        QTest::newRow("dictionary search") << "Frm10Dico"
+                                           << "CmdCtrl"
+                                           << "chat"
+                                           << "" << int(Qt::Key_Return);
+        QTest::newRow("synonym help, not the search") << "Frm12Syno"
+                                                      << "CmdInfo"
+                                                      << ""
+                                                      << "Foc" << int(Qt::Key_Return);
+        QTest::newRow("near-spelling search") << "Frm16Approchant"
+                                              << "CmdCtrl"
+                                              << "chat"
+                                              << "" << int(Qt::Key_Return);
     }
     void enterPressesFocusedButton()
     {
@@ -155,10 +178,14 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        for (const auto& [bouton, fenetre] : {std::pair{"CmdOptions", "Frm04Options"}, {"CmdAbout", "Frm20About"},
-                                              {"CmdDico", "Frm10Dico"}, {"CmdScrabble", "Frm15Scrabble"},
-                                              {"CmdTLMP", "Frm11Ana"}, {"CmdMotsCroix", "Frm13MotCroix"},
-                                              {"CmdSyno", "Frm12Syno"}, {"CmdAp", "Frm16Approchant"},
+        for (const auto& [bouton, fenetre] : {std::pair{"CmdOptions", "Frm04Options"},
+                                              {"CmdAbout", "Frm20About"},
+                                              {"CmdDico", "Frm10Dico"},
+                                              {"CmdScrabble", "Frm15Scrabble"},
+                                              {"CmdTLMP", "Frm11Ana"},
+                                              {"CmdMotsCroix", "Frm13MotCroix"},
+                                              {"CmdSyno", "Frm12Syno"},
+                                              {"CmdAp", "Frm16Approchant"},
                                               {"CmdCodPos", "Frm14CD"}})
             QTest::newRow(fenetre) << bouton << fenetre;
     }

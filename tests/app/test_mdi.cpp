@@ -289,14 +289,16 @@ private slots:
                                    QRect(0, sub->height() - corner, corner, corner),
                                    QRect(sub->width() - corner, sub->height() - corner, corner, corner)};
         for (const QRect& r : corners)
-            QVERIFY2(scrollIntoView(mdi_->zone(), sub, r), qPrintable(QStringLiteral("corner %1,%2").arg(r.x()).arg(r.y())));
+            QVERIFY2(scrollIntoView(mdi_->zone(), sub, r),
+                     qPrintable(QStringLiteral("corner %1,%2").arg(r.x()).arg(r.y())));
         int controls = 0;
         for (QWidget* c : w->findChildren<QWidget*>()) {
             const QRect shown = partShown(c, w);
             if (!c->isVisibleTo(w) || shown.isEmpty())
                 continue;
             ++controls;
-            QVERIFY2(scrollIntoView(mdi_->zone(), w, shown), qPrintable(c->objectName() + u' ' + c->metaObject()->className()));
+            QVERIFY2(scrollIntoView(mdi_->zone(), w, shown),
+                     qPrintable(c->objectName() + u' ' + c->metaObject()->className()));
         }
         QVERIFY(controls > 0);
     }

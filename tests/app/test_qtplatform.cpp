@@ -69,8 +69,8 @@ private slots:
     {
         QTemporaryDir empty;
         static QStringList said;
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { said << m; });
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& m) { said << m; });
         const bool installed = installQtFrenchTexts(*qApp, empty.path());
         qInstallMessageHandler(previous);
         QVERIFY(!installed);

@@ -196,12 +196,12 @@ class TestSettingsStore : public QObject {
 
     void checkMessage(const QString& message)
     {
-        const QString texts[] = {
-            {},
-            QStringLiteral("Les options n'ont pas pu être lues dans le fichier\r\n") + file_
-                + QStringLiteral("\r\nLes options par défaut sont utilisées."),
-            QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier\r\n") + file_
-                + QStringLiteral("\r\nElles restent en vigueur jusqu'à la fermeture du programme.")};
+        const QString texts[] = {{},
+                                 QStringLiteral("Les options n'ont pas pu être lues dans le fichier\r\n") + file_ +
+                                     QStringLiteral("\r\nLes options par défaut sont utilisées."),
+                                 QStringLiteral("Les options n'ont pas pu être enregistrées dans le fichier\r\n") +
+                                     file_ +
+                                     QStringLiteral("\r\nElles restent en vigueur jusqu'à la fermeture du programme.")};
         const QString& expected = texts[message == u"read" ? 1 : message == u"write" ? 2 : 0];
         if (expected.isEmpty()) {
             QCOMPARE(platform_->messages.size(), 0);
@@ -245,7 +245,8 @@ private slots:
         QCOMPARE(contents(file_), kDefaults);
         QVERIFY(platform_->messages.isEmpty());
         // A file the user made private stays private once rewritten.
-        const QFile::Permissions privateFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        const QFile::Permissions privateFile = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                               QFile::WriteUser;
         QVERIFY(QFile::setPermissions(file_, privateFile));
 
         {
@@ -286,38 +287,42 @@ private slots:
         const QByteArray firstRunDone("; à moi\n[Options]\nChargeAnag=1\nCouleurMDI=&HFFFFFF\nChargeSyno=1\n"
                                       "CouleurBar=&HE0E0E0\n");
 
-        QTest::newRow("hand-edited file is read as it stands")
-            << "file" << kHandEdited << 0 << 1 << "&H00FF00" << "\"255\"" << "none" << kHandEdited;
+        QTest::newRow("hand-edited file is read as it stands") << "file" << kHandEdited << 0 << 1 << "&H00FF00"
+                                                               << "\"255\""
+                                                               << "none" << kHandEdited;
         QTest::newRow("hexadecimal and octal load options")
             << "file" << QByteArray("[Options]\nChargeAnag=&H1\nChargeSyno=&o1&\nCouleurMDI=&O777\n") << 1 << 1
-            << "&O777" << "" << "none" << QByteArray("[Options]\nChargeAnag=&H1\nChargeSyno=&o1&\nCouleurMDI=&O777\n");
+            << "&O777"
+            << ""
+            << "none" << QByteArray("[Options]\nChargeAnag=&H1\nChargeSyno=&o1&\nCouleurMDI=&O777\n");
         QTest::newRow("decimals and exponents")
-            << "file" << QByteArray("[Options]\nChargeAnag=0.6\nChargeSyno=1e0") << 1 << 1 << "" << "" << "none"
-            << QByteArray("[Options]\nChargeAnag=0.6\nChargeSyno=1e0");
-        QTest::newRow("absent: first run") << "absent" << QByteArray() << 1 << 1 << white << grey << "none" << kDefaults;
+            << "file" << QByteArray("[Options]\nChargeAnag=0.6\nChargeSyno=1e0") << 1 << 1 << ""
+            << ""
+            << "none" << QByteArray("[Options]\nChargeAnag=0.6\nChargeSyno=1e0");
+        QTest::newRow("absent: first run")
+            << "absent" << QByteArray() << 1 << 1 << white << grey << "none" << kDefaults;
         QTest::newRow("empty load option: first run, the rest kept")
             << "file" << firstRun << 1 << 1 << white << grey << "none" << firstRunDone;
         QTest::newRow("damaged file: section added")
             << "file" << QByteArray("\0\xFF\xFEjunk", 7) << 1 << 1 << white << grey << "none"
             << QByteArray("\0\xFF\xFEjunk\n\n", 9) + kDefaults;
         QTest::newRow("link to a file elsewhere")
-            << "link to a file" << QByteArray("[Options]\nChargeAnag=1\nChargeSyno=0\n") << 1 << 0 << "" << ""
+            << "link to a file" << QByteArray("[Options]\nChargeAnag=1\nChargeSyno=0\n") << 1 << 0 << ""
+            << ""
             << "none" << QByteArray("[Options]\nChargeAnag=1\nChargeSyno=0\n");
         QTest::newRow("dangling link: target created")
             << "dangling link" << QByteArray() << 1 << 1 << white << grey << "none" << kDefaults;
         QTest::newRow("directory in place of the file")
             << "directory" << QByteArray() << 1 << 1 << white << grey << "read" << QByteArray();
-        QTest::newRow("link to a device") << "link to a device" << QByteArray() << 1 << 1 << white << grey << "read"
-                                          << QByteArray();
+        QTest::newRow("link to a device")
+            << "link to a device" << QByteArray() << 1 << 1 << white << grey << "read" << QByteArray();
         QTest::newRow("link loop") << "link loop" << QByteArray() << 1 << 1 << white << grey << "read" << QByteArray();
-        QTest::newRow("too big to be settings")
-            << "too big" << QByteArray("\n[Options]\nChargeAnag=0\n") << 1 << 1 << white << grey << "read"
-            << QByteArray("\n[Options]\nChargeAnag=0\n");
-        QTest::newRow("configuration folder is a file")
-            << "folder is a file" << QByteArray("pas un dossier") << 1 << 1 << white << grey << "write"
-            << QByteArray("pas un dossier");
-        QTest::newRow("read-only folder") << "immutable folder" << QByteArray() << 1 << 1 << white << grey << "write"
-                                          << QByteArray();
+        QTest::newRow("too big to be settings") << "too big" << QByteArray("\n[Options]\nChargeAnag=0\n") << 1 << 1
+                                                << white << grey << "read" << QByteArray("\n[Options]\nChargeAnag=0\n");
+        QTest::newRow("configuration folder is a file") << "folder is a file" << QByteArray("pas un dossier") << 1 << 1
+                                                        << white << grey << "write" << QByteArray("pas un dossier");
+        QTest::newRow("read-only folder")
+            << "immutable folder" << QByteArray() << 1 << 1 << white << grey << "write" << QByteArray();
         QTest::newRow("read-only file") << "immutable file" << firstRun << 1 << 1 << white << grey << "write"
                                         << firstRun;
         QTest::newRow("disk full") << "disk full" << firstRun << 1 << 1 << white << grey << "write" << firstRun;

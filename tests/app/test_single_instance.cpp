@@ -28,7 +28,8 @@ private:
 private slots:
     void secondInstanceSeesTheFirst()
     {
-        QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(runtime_.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QProcess* first = start();
         QCOMPARE(answer(first), QStringLiteral("first"));
 

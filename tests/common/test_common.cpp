@@ -40,7 +40,8 @@ private slots:
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         QTest::newRow("accents") << QStringLiteral("fête noël") << QStringLiteral("FÊTE NOËL");
-        QTest::newRow("ligature ffi stays one character") << QStringLiteral("e\uFB03cace") << QStringLiteral("E\uFB03CACE");
+        QTest::newRow("ligature ffi stays one character")
+            << QStringLiteral("e\uFB03cace") << QStringLiteral("E\uFB03CACE");
         QTest::newRow("sharp s stays") << QStringLiteral("straße") << QStringLiteral("STRAßE");
         QTest::newRow("empty") << QString() << QString();
     }
@@ -65,8 +66,7 @@ private slots:
         QTest::newRow("accents") << "été" << 0 << 0 << "t" << true;
         QTest::newRow("control characters dropped silently") << "a\tb\r\n" << 0 << 0 << "ab" << false;
         QTest::newRow("up to the limit") << "abcdef" << 12 << 0 << "abc" << false;
-        QTest::newRow("full box, text selected: the first letter is refused")
-            << "ab" << 15 << 5 << "" << false;
+        QTest::newRow("full box, text selected: the first letter is refused") << "ab" << 15 << 5 << "" << false;
         QTest::newRow("first letter replaces the selection") << "abcdefgh" << 14 << 5 << "abcdef" << false;
         QTest::newRow("refused before the selection is replaced") << "-abcdefgh" << 14 << 5 << "abcdef" << true;
     }
@@ -88,13 +88,34 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("out");
-        QTest::newRow("every occurrence") << "A?B?C" << "?" << "" << "ABC";
-        QTest::newRow("no overlap, left to right") << "aaaa" << "aa" << "b" << "bb";
-        QTest::newRow("exact case") << "Saint saint" << "saint" << "st" << "Saint st";
-        QTest::newRow("empty search") << "abc" << "" << "x" << "abc";
-        QTest::newRow("blank text") << "   " << " " << "-" << "   ";
-        QTest::newRow("empty text") << "" << "a" << "b" << "";
-        QTest::newRow("blanks to hyphens") << "le puy en velay" << " " << "-" << "le-puy-en-velay";
+        QTest::newRow("every occurrence") << "A?B?C"
+                                          << "?"
+                                          << ""
+                                          << "ABC";
+        QTest::newRow("no overlap, left to right") << "aaaa"
+                                                   << "aa"
+                                                   << "b"
+                                                   << "bb";
+        QTest::newRow("exact case") << "Saint saint"
+                                    << "saint"
+                                    << "st"
+                                    << "Saint st";
+        QTest::newRow("empty search") << "abc"
+                                      << ""
+                                      << "x"
+                                      << "abc";
+        QTest::newRow("blank text") << "   "
+                                    << " "
+                                    << "-"
+                                    << "   ";
+        QTest::newRow("empty text") << ""
+                                    << "a"
+                                    << "b"
+                                    << "";
+        QTest::newRow("blanks to hyphens") << "le puy en velay"
+                                           << " "
+                                           << "-"
+                                           << "le-puy-en-velay";
     }
     void changeCaractere()
     {

@@ -147,10 +147,14 @@ private slots:
     {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("letters and ?") << "aZ?" << "aZ?";
-        QTest::newRow("blank kept") << " " << " ";
-        QTest::newRow("digit removed") << "1" << "";
-        QTest::newRow("accents and signs removed") << "é-a_ç1b" << "ab";
+        QTest::newRow("letters and ?") << "aZ?"
+                                       << "aZ?";
+        QTest::newRow("blank kept") << " "
+                                    << " ";
+        QTest::newRow("digit removed") << "1"
+                                       << "";
+        QTest::newRow("accents and signs removed") << "é-a_ç1b"
+                                                   << "ab";
     }
     void cleaning()
     {

@@ -20,13 +20,23 @@
 
 namespace {
 const QString kTitre = QStringLiteral("Lexiparc");
-const QString kTrop = QStringLiteral("Le nombre de caractère joker '' ? '' est trop important.\r\nModifiez la recherche.");
+const QString kTrop = QStringLiteral(
+    "Le nombre de caractère joker '' ? '' est trop important.\r\nModifiez la recherche.");
 const QString kInvalide = QStringLiteral("Seuls les caractères ''ABCDEF.....Z'' sont autorisés.      ");
 const QString kCopie = QStringLiteral("Le mot sélectionné a été copié dans le presse-papier.      ");
 
-QColor fond(QWidget* w) { return w->palette().color(QPalette::Base); }
-QColor texte(QWidget* w) { return w->palette().color(QPalette::Text); }
-QColor etiquette(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor fond(QWidget* w)
+{
+    return w->palette().color(QPalette::Base);
+}
+QColor texte(QWidget* w)
+{
+    return w->palette().color(QPalette::Text);
+}
+QColor etiquette(QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
 }
 
 class TestFrm13MotCroix : public QObject, WindowFixture<> {
@@ -95,13 +105,11 @@ private slots:
         QTest::addColumn<QString>("motif");
         QTest::addColumn<QStringList>("found");
         QTest::addColumn<QString>("label");
-        QTest::newRow("A?? at length 3") << 3 << "a??" << QStringList{"ABE", "AIE", "AIL", "ART"}
-                                         << "4 mots trouvés";
+        QTest::newRow("A?? at length 3") << 3 << "a??" << QStringList{"ABE", "AIE", "AIL", "ART"} << "4 mots trouvés";
         QTest::newRow("one word") << 3 << "z??" << QStringList{"ZOO"} << "1 mot trouvé";
         QTest::newRow("two words") << 3 << "b??" << QStringList{"BAR", "BOA"} << "2 mots trouvés";
         QTest::newRow("a blank finds nothing") << 3 << "? ?" << QStringList{} << "Aucun mot trouvé";
-        QTest::newRow("length 12, nine open") << 12 << "ab?????????s" << QStringList{"ABRACADABRAS"}
-                                              << "1 mot trouvé";
+        QTest::newRow("length 12, nine open") << 12 << "ab?????????s" << QStringList{"ABRACADABRAS"} << "1 mot trouvé";
     }
     void search()
     {
@@ -311,8 +319,7 @@ private slots:
         attendFinRecherche();
         auto clique = [this](int row) {
             QListWidgetItem* it = w_->LstRech1->item(row);
-            QTest::mouseClick(w_->LstRech1->viewport(), Qt::LeftButton, {},
-                              w_->LstRech1->visualItemRect(it).center());
+            QTest::mouseClick(w_->LstRech1->viewport(), Qt::LeftButton, {}, w_->LstRech1->visualItemRect(it).center());
         };
         clique(0);
         QCOMPARE(platform_.clipboard, QStringLiteral("BAR"));

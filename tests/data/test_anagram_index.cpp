@@ -75,7 +75,8 @@ private slots:
         const QStringList collided{QStringLiteral("NAX"), QStringLiteral("GGG"), QStringLiteral("XAN")};
         QCOMPARE(slotOf(index, QStringLiteral("ANX")), collided);
         QCOMPARE(slotOf(index, QStringLiteral("GGG")), collided);
-        QCOMPARE(slotOf(index, QStringLiteral("HENIC")), (QStringList{QStringLiteral("CHIEN"), QStringLiteral("NICHE")}));
+        QCOMPARE(slotOf(index, QStringLiteral("HENIC")),
+                 (QStringList{QStringLiteral("CHIEN"), QStringLiteral("NICHE")}));
 
         // A slot with no word answers false and leaves the results alone.
         QStringList results{QStringLiteral("kept")};
@@ -99,8 +100,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QStringList>("slot");
-        QTest::newRow("head twice kept once")
-            << QStringList{"CHIEN", "CHIEN"} << QStringList{"CHIEN"};
+        QTest::newRow("head twice kept once") << QStringList{"CHIEN", "CHIEN"} << QStringList{"CHIEN"};
         QTest::newRow("head again after pool words")
             << QStringList{"CHIEN", "NICHE", "CHIEN"} << QStringList{"CHIEN", "NICHE"};
         QTest::newRow("pool word twice stored twice")
@@ -120,7 +120,8 @@ private slots:
         AnagramIndex index;
         index.IndexeAnagrammes({QStringLiteral("CHIEN"), QStringLiteral("NICHE")});
         index.IndexeAnagrammes({QStringLiteral("CHIEN"), QStringLiteral("NICHE")});
-        QCOMPARE(slotOf(index, QStringLiteral("CHINE")), (QStringList{QStringLiteral("CHIEN"), QStringLiteral("NICHE")}));
+        QCOMPARE(slotOf(index, QStringLiteral("CHINE")),
+                 (QStringList{QStringLiteral("CHIEN"), QStringLiteral("NICHE")}));
         QCOMPARE(index.AnaPoolNext, 2);
         index.IndexeAnagrammes({});
         QVERIFY(index.built());

@@ -17,8 +17,8 @@ private slots:
         QTest::addColumn<QStringList>("records");
         QTest::newRow("plain") << QByteArray("AA\r\nAB\r\nZYTHUMS") << QStringList{"AA", "AB", "ZYTHUMS"};
         QTest::newRow("three NUL bytes") << QByteArray("AA\r\nZZ\0\0\0", 9) << QStringList{"AA", "ZZ"};
-        QTest::newRow("final CR LF and one NUL") << QByteArray("AAST$1\r\nZUY$2\r\n\0", 16)
-                                                << QStringList{"AAST$1", "ZUY$2"};
+        QTest::newRow("final CR LF and one NUL")
+            << QByteArray("AAST$1\r\nZUY$2\r\n\0", 16) << QStringList{"AAST$1", "ZUY$2"};
         QTest::newRow("final CR LF") << QByteArray("A\r\nB\r\n") << QStringList{"A", "B"};
         QTest::newRow("lone CR and LF stay inside") << QByteArray("A\rB\nC\r\nD") << QStringList{"A\rB\nC", "D"};
         QTest::newRow("empty record kept inside") << QByteArray("A\r\n\r\nB") << QStringList{"A", "", "B"};
@@ -48,8 +48,7 @@ private slots:
         QTest::newRow("alphabetical, lengths mixed")
             << QStringList{"AA", "AB", "ABACA", "ABC", "ABCD", "B", "ZYTHUMS"} << false << true;
         QTest::newRow("neither, a word twice") << QStringList{"NICHE", "AB", "NICHE", "C", "BA"} << false << false;
-        QTest::newRow("accents and an empty record")
-            << QStringList{"ÉTÉ", "", "ŒIL", "AB"} << false << false;
+        QTest::newRow("accents and an empty record") << QStringList{"ÉTÉ", "", "ŒIL", "AB"} << false << false;
         QTest::newRow("one word") << QStringList{"AA"} << true << true;
         QTest::newRow("empty") << QStringList{} << true << true;
     }

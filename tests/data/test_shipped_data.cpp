@@ -82,8 +82,12 @@ private slots:
                 QVERIFY2(!head.isEmpty() && head.size() <= 29, qPrintable(r));
                 QCOMPARE(data_.TabCleSyno[size_t(l)][i], SubAccents(head));
                 // Filed by the first letter with its accent removed.
-                const QString first = head.left(1).toUpper().normalized(QString::NormalizationForm_D)
-                                          .replace(u'Æ', u'A').replace(u'Œ', u'O').left(1);
+                const QString first = head.left(1)
+                                          .toUpper()
+                                          .normalized(QString::NormalizationForm_D)
+                                          .replace(u'Æ', u'A')
+                                          .replace(u'Œ', u'O')
+                                          .left(1);
                 QVERIFY2(first == QString(QChar(u'A' + l)), qPrintable(r));
             }
         }
@@ -113,8 +117,7 @@ private slots:
             if (def.contains(QLatin1String("Voir ")) && def.size() < 22) {
                 // A cross-reference names a word of the list.
                 const QString target = def.mid(def.indexOf(QLatin1String("Voir ")) + 5).remove(u'.').trimmed();
-                QVERIFY2(std::binary_search(dico.cbegin(), dico.cend(), target),
-                         qPrintable(lines[i]));
+                QVERIFY2(std::binary_search(dico.cbegin(), dico.cend(), target), qPrintable(lines[i]));
             } else if (!def.isEmpty() && def != QLatin1String("EXISTE")) {
                 ++own;
             }
@@ -129,8 +132,8 @@ private slots:
     void notWordsAreAbsent_data()
     {
         QTest::addColumn<QString>("form");
-        for (const char* w : {"IE", "IER", "IIE", "IIIE", "XE", "XIXE", "XXE", "XXXVIIIES", "IIES",
-                              "QU", "JUSQU", "LORSQU", "PUISQU", "QUELQU", "QUOIQU", "PRESQU"})
+        for (const char* w : {"IE", "IER", "IIE", "IIIE", "XE", "XIXE", "XXE", "XXXVIIIES", "IIES", "QU", "JUSQU",
+                              "LORSQU", "PUISQU", "QUELQU", "QUOIQU", "PRESQU"})
             QTest::newRow(w) << QString::fromLatin1(w);
     }
     void notWordsAreAbsent()
@@ -145,9 +148,9 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<bool>("admitted");
-        for (const char* w : {"JANV", "JUIL", "FEVR", "AVR", "OCT", "NOV", "DEC", "BIBL", "CIRC", "ETYM",
-                              "LITT", "COLL", "CHAP", "FIG", "ENV", "LN", "AV", "VS", "ED", "AE", "FTP",
-                              "FTPS", "ANTI", "CM", "KG"})
+        for (const char* w :
+             {"JANV", "JUIL", "FEVR", "AVR", "OCT", "NOV", "DEC", "BIBL", "CIRC", "ETYM", "LITT", "COLL", "CHAP",
+              "FIG",  "ENV",  "LN",   "AV",  "VS",  "ED",  "AE",  "FTP",  "FTPS", "ANTI", "CM",   "KG"})
             QTest::newRow(w) << QString::fromLatin1(w) << false;
         for (const char* w : {"HARD", "OPEN", "JANVIER", "NORD", "BRAS", "VIE", "MIE", "LIE", "ANTAN"})
             QTest::newRow(w) << QString::fromLatin1(w) << true;
@@ -166,17 +169,27 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("foreign");
-        QTest::newRow("ACHETER") << "ACHETER" << "Hébreux";
-        QTest::newRow("ACHETAIT") << "ACHETAIT" << "Hébreux";
-        QTest::newRow("ABOLIR") << "ABOLIR" << "Mouvement alternatif";
-        QTest::newRow("AMITIE") << "AMITIE" << "griottes";
-        QTest::newRow("OBUS") << "OBUS" << "ortie";
-        QTest::newRow("FOULARD") << "FOULARD" << "isomère";
+        QTest::newRow("ACHETER") << "ACHETER"
+                                 << "Hébreux";
+        QTest::newRow("ACHETAIT") << "ACHETAIT"
+                                  << "Hébreux";
+        QTest::newRow("ABOLIR") << "ABOLIR"
+                                << "Mouvement alternatif";
+        QTest::newRow("AMITIE") << "AMITIE"
+                                << "griottes";
+        QTest::newRow("OBUS") << "OBUS"
+                              << "ortie";
+        QTest::newRow("FOULARD") << "FOULARD"
+                                 << "isomère";
         // A compound's article (saint-augustin, wagon-vanne), a participle's (terré, réglé).
-        QTest::newRow("AUGUSTIN") << "AUGUSTIN" << "imprimerie";
-        QTest::newRow("WAGON") << "WAGON" << "Wagon-vanne";
-        QTest::newRow("TERRE") << "TERRE" << "mis de la terre";
-        QTest::newRow("REGLE") << "REGLE" << "tiré des lignes";
+        QTest::newRow("AUGUSTIN") << "AUGUSTIN"
+                                  << "imprimerie";
+        QTest::newRow("WAGON") << "WAGON"
+                               << "Wagon-vanne";
+        QTest::newRow("TERRE") << "TERRE"
+                               << "mis de la terre";
+        QTest::newRow("REGLE") << "REGLE"
+                               << "tiré des lignes";
     }
     void noDefinitionOfAnotherWord()
     {
@@ -193,14 +206,22 @@ private slots:
     {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("HIER") << "HIER" << "jour qui précède";          // not the verb "hier"
-        QTest::newRow("FORET") << "FORET" << "terrain planté de bois";   // forêt, not foret
-        QTest::newRow("BOITE") << "BOITE" << "Petit coffre";
-        QTest::newRow("SOURIS") << "SOURIS" << "rongeurs";              // not the smile
-        QTest::newRow("FIERTE") << "FIERTE" << "courage fier";
-        QTest::newRow("SOL") << "SOL" << "Surface sur laquelle";       // not "Voy. SOU."
-        QTest::newRow("RAT") << "RAT" << "mulot";                     // not "Voir RAS."
-        QTest::newRow("CELLE") << "CELLE" << "Voir CELUI.";
+        QTest::newRow("HIER") << "HIER"
+                              << "jour qui précède";  // not the verb "hier"
+        QTest::newRow("FORET") << "FORET"
+                               << "terrain planté de bois";  // forêt, not foret
+        QTest::newRow("BOITE") << "BOITE"
+                               << "Petit coffre";
+        QTest::newRow("SOURIS") << "SOURIS"
+                                << "rongeurs";  // not the smile
+        QTest::newRow("FIERTE") << "FIERTE"
+                                << "courage fier";
+        QTest::newRow("SOL") << "SOL"
+                             << "Surface sur laquelle";  // not "Voy. SOU."
+        QTest::newRow("RAT") << "RAT"
+                             << "mulot";  // not "Voir RAS."
+        QTest::newRow("CELLE") << "CELLE"
+                               << "Voir CELUI.";
     }
     void homographs()
     {
@@ -215,7 +236,8 @@ private slots:
     {
         static const QRegularExpression leftover(QStringLiteral(
             "^(?:[VS]\\. [an]\\. |\\p{Ll}|Voy\\. |[XVI]+e s\\.|ÉTYM\\.)|\\bdans (?:RICHELET|DESFONTAINES|JAL)\\b"
-            "|Ajoutez :|\\|\\||^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}|Néologisme|Substantivement|Par extension)\\.$"));
+            "|Ajoutez :|\\|\\||^(?:Terme (?:de|d'|du|des) ?[^.,;:]{1,40}|Néologisme|Substantivement|Par "
+            "extension)\\.$"));
         QStringList found;
         for (qsizetype i = 1; i < definitionLines_.size(); ++i) {
             const QString d = definitionOf(definitionLines_[i]);

@@ -42,7 +42,7 @@ class TestDictionary : public QObject {
         return path;
     }
     ResultatDico lookup(const QString& word, VarianteRecherche v = VarianteRecherche::Dictionnaire,
-                             const QString& file = kData + QStringLiteral("definitions.ret"))
+                        const QString& file = kData + QStringLiteral("definitions.ret"))
     {
         return ChercheDefinition({dico_, file, word, 12, QStringLiteral("\r\n"), v});
     }
@@ -65,42 +65,73 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         const QByteArray twelveFirst = "[Cont]\r\n12 = douze\r\n1 = un\r\n";
-        QTest::newRow("key 12 before key 1") << twelveFirst << "Cont" << "1" << "= un";
-        QTest::newRow("key 12 itself") << twelveFirst << "Cont" << "12" << "= douze";
-        QTest::newRow("blanks around the line and the =")
-            << QByteArray("[Cont]\r\n   7    =  NOT\xa3n\xa7" "def   \r\n") << "Cont" << "7"
-            << QString::fromUtf8("=  NOT£n§def");
-        QTest::newRow("first = of the line") << QByteArray("[Cont]\r\n3 = a=b\r\n") << "Cont" << "3" << "= a=b";
-        QTest::newRow("lower-case header with blanks")
-            << QByteArray("  [cont]  \r\n5 = cinq\r\n") << "Cont" << "5" << "= cinq";
-        QTest::newRow("header with text after it") << QByteArray("[CONT] words\r\n5 = cinq\r\n") << "Cont" << "5"
+        QTest::newRow("key 12 before key 1") << twelveFirst << "Cont"
+                                             << "1"
+                                             << "= un";
+        QTest::newRow("key 12 itself") << twelveFirst << "Cont"
+                                       << "12"
+                                       << "= douze";
+        QTest::newRow("blanks around the line and the =") << QByteArray("[Cont]\r\n   7    =  NOT\xa3n\xa7"
+                                                                        "def   \r\n")
+                                                          << "Cont"
+                                                          << "7" << QString::fromUtf8("=  NOT£n§def");
+        QTest::newRow("first = of the line") << QByteArray("[Cont]\r\n3 = a=b\r\n") << "Cont"
+                                             << "3"
+                                             << "= a=b";
+        QTest::newRow("lower-case header with blanks") << QByteArray("  [cont]  \r\n5 = cinq\r\n") << "Cont"
+                                                       << "5"
+                                                       << "= cinq";
+        QTest::newRow("header with text after it") << QByteArray("[CONT] words\r\n5 = cinq\r\n") << "Cont"
+                                                   << "5"
                                                    << "= cinq";
         // Keys with letters are searched line by line, keys of digits by their occurrences.
-        QTest::newRow("letter key x12 before x1")
-            << QByteArray("[Cont]\r\nx12 = douze\r\n  X1  = un\r\n") << "Cont" << "x1" << "= un";
+        QTest::newRow("letter key x12 before x1") << QByteArray("[Cont]\r\nx12 = douze\r\n  X1  = un\r\n") << "Cont"
+                                                  << "x1"
+                                                  << "= un";
         QTest::newRow("letter key after a [ line")
-            << QByteArray("[Cont]\r\na = un\r\n[Autre]\r\nb = deux\r\n") << "Cont" << "b" << "";
-        QTest::newRow("letter key before the header")
-            << QByteArray("b = avant\r\n[Cont]\r\nc = c\r\n") << "Cont" << "b" << "";
+            << QByteArray("[Cont]\r\na = un\r\n[Autre]\r\nb = deux\r\n") << "Cont"
+            << "b"
+            << "";
+        QTest::newRow("letter key before the header") << QByteArray("b = avant\r\n[Cont]\r\nc = c\r\n") << "Cont"
+                                                      << "b"
+                                                      << "";
         QTest::newRow("digit key inside a value") << QByteArray("[Cont]\r\n1 = vu 7 = x\r\n7 = sept\r\n") << "Cont"
-                                                  << "7" << "= sept";
-        QTest::newRow("[ inside a value") << QByteArray("[Cont]\r\n1 = a [b]\r\n2 = deux\r\n") << "Cont" << "2"
+                                                  << "7"
+                                                  << "= sept";
+        QTest::newRow("[ inside a value") << QByteArray("[Cont]\r\n1 = a [b]\r\n2 = deux\r\n") << "Cont"
+                                          << "2"
                                           << "= deux";
-        QTest::newRow("key letters ignore case") << QByteArray("[S]\r\nClef = v\r\n") << "s" << "cLEF" << "= v";
-        QTest::newRow("header missing") << QByteArray("5 = cinq\r\n") << "Cont" << "5" << "";
-        QTest::newRow("key before the header") << QByteArray("5 = avant\r\n[Cont]\r\n6 = six\r\n") << "Cont" << "5"
+        QTest::newRow("key letters ignore case") << QByteArray("[S]\r\nClef = v\r\n") << "s"
+                                                 << "cLEF"
+                                                 << "= v";
+        QTest::newRow("header missing") << QByteArray("5 = cinq\r\n") << "Cont"
+                                        << "5"
+                                        << "";
+        QTest::newRow("key before the header") << QByteArray("5 = avant\r\n[Cont]\r\n6 = six\r\n") << "Cont"
+                                               << "5"
                                                << "";
         QTest::newRow("a [ line ends the section")
-            << QByteArray("[Cont]\r\n1 = un\r\n  [Autre]\r\n5 = cinq\r\n") << "Cont" << "5" << "";
-        QTest::newRow("other section first")
-            << QByteArray("[Autre]\r\n5 = faux\r\n[Cont]\r\n5 = cinq\r\n") << "Cont" << "5" << "= cinq";
-        QTest::newRow("key without =") << QByteArray("[Cont]\r\n5 cinq\r\n5 = cinq\r\n") << "Cont" << "5"
+            << QByteArray("[Cont]\r\n1 = un\r\n  [Autre]\r\n5 = cinq\r\n") << "Cont"
+            << "5"
+            << "";
+        QTest::newRow("other section first") << QByteArray("[Autre]\r\n5 = faux\r\n[Cont]\r\n5 = cinq\r\n") << "Cont"
+                                             << "5"
+                                             << "= cinq";
+        QTest::newRow("key without =") << QByteArray("[Cont]\r\n5 cinq\r\n5 = cinq\r\n") << "Cont"
+                                       << "5"
                                        << "= cinq";
-        QTest::newRow("key absent") << QByteArray("[Cont]\r\n1 = un\r\n") << "Cont" << "0" << "";
-        QTest::newRow("empty file") << QByteArray() << "Cont" << "1" << "";
-        QTest::newRow("last line without CR LF") << QByteArray("[Cont]\r\n1 = un\r\n2 = deux") << "Cont" << "2"
+        QTest::newRow("key absent") << QByteArray("[Cont]\r\n1 = un\r\n") << "Cont"
+                                    << "0"
+                                    << "";
+        QTest::newRow("empty file") << QByteArray() << "Cont"
+                                    << "1"
+                                    << "";
+        QTest::newRow("last line without CR LF") << QByteArray("[Cont]\r\n1 = un\r\n2 = deux") << "Cont"
+                                                 << "2"
                                                  << "= deux";
-        QTest::newRow("LF only lines") << QByteArray("[Cont]\n1 = un\n") << "Cont" << "1" << "= un";
+        QTest::newRow("LF only lines") << QByteArray("[Cont]\n1 = un\n") << "Cont"
+                                       << "1"
+                                       << "= un";
     }
     void getIni()
     {
@@ -167,18 +198,22 @@ private slots:
         QTest::addColumn<QString>("value");
         const qsizetype b = kLongueurMaxLigne;
         const auto ligne = [](qsizetype n) { return QByteArray(n - 1, 'x') + "\r\n"; };  // n bytes, CR included
-        QTest::newRow("at the bound") << "[Cont]\r\n" + ligne(b) + "2 = deux\r\n" << "2" << false << "= deux";
-        QTest::newRow("one byte over") << "[Cont]\r\n" + ligne(b + 1) + "2 = deux\r\n" << "2" << true << "";
-        QTest::newRow("over, before the header") << ligne(b + 1) + "[Cont]\r\n2 = deux\r\n" << "2" << true << "";
-        QTest::newRow("over, the key's own line") << "[Cont]\r\n2 = " + QByteArray(b, 'x') + "\r\n" << "2" << true
-                                                  << "";
-        QTest::newRow("over, after the key's line") << "[Cont]\r\n2 = deux\r\n" + ligne(b + 1) << "2" << false
-                                                    << "= deux";
+        QTest::newRow("at the bound") << "[Cont]\r\n" + ligne(b) + "2 = deux\r\n"
+                                      << "2" << false << "= deux";
+        QTest::newRow("one byte over") << "[Cont]\r\n" + ligne(b + 1) + "2 = deux\r\n"
+                                       << "2" << true << "";
+        QTest::newRow("over, before the header") << ligne(b + 1) + "[Cont]\r\n2 = deux\r\n"
+                                                 << "2" << true << "";
+        QTest::newRow("over, the key's own line") << "[Cont]\r\n2 = " + QByteArray(b, 'x') + "\r\n"
+                                                  << "2" << true << "";
+        QTest::newRow("over, after the key's line")
+            << "[Cont]\r\n2 = deux\r\n" + ligne(b + 1) << "2" << false << "= deux";
         QTest::newRow("over, after the section")
             << "[Cont]\r\n1 = un\r\n[Autre]\r\n" + ligne(b + 1) << "2" << false << "";
-        QTest::newRow("over, last line without LF") << "[Cont]\r\n1 = un\r\n" + QByteArray(b + 1, 'x') << "2"
-                                                    << true << "";
-        QTest::newRow("over, letter key") << "[Cont]\r\n" + ligne(b + 1) + "b = deux\r\n" << "b" << true << "";
+        QTest::newRow("over, last line without LF")
+            << "[Cont]\r\n1 = un\r\n" + QByteArray(b + 1, 'x') << "2" << true << "";
+        QTest::newRow("over, letter key") << "[Cont]\r\n" + ligne(b + 1) + "b = deux\r\n"
+                                          << "b" << true << "";
     }
     void lineBound()
     {
@@ -207,10 +242,10 @@ private slots:
     void fileStates_data()
     {
         QTest::addColumn<QString>("state");
-        QTest::addColumn<int>("error");     // raised by the reader (62: damaged), 0 when none
-        QTest::addColumn<QString>("value"); // what the reader gives for CHAT's key
+        QTest::addColumn<int>("error");      // raised by the reader (62: damaged), 0 when none
+        QTest::addColumn<QString>("value");  // what the reader gives for CHAT's key
         QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("absentToo"); // the Scrabble check of CHIEN shows the message too
+        QTest::addColumn<bool>("absentToo");  // the Scrabble check of CHIEN shows the message too
         const QString introuvable = QStringLiteral("Erreur %1\r\nLe fichier des définitions des mots est introuvable.");
         const QString endommage = messageFichierEndommage(QStringLiteral("\r\n"));
         QTest::newRow("sound") << "sound" << 0 << QStringLiteral("= £n§Petit félin domestique.") << "" << false;
@@ -268,7 +303,8 @@ private slots:
         const ResultatDico r = lookup(QStringLiteral("CHAT"), VarianteRecherche::Dictionnaire, path);
         QVERIFY(!r.echec);
         QCOMPARE(messageLecture(r, QStringLiteral("\r\n")), message);
-        QCOMPARE(r.definition, message.isEmpty() ? QStringLiteral("Petit félin domestique.") : TexteDico::DefinitionIllisible);
+        QCOMPARE(r.definition,
+                 message.isEmpty() ? QStringLiteral("Petit félin domestique.") : TexteDico::DefinitionIllisible);
         QCOMPARE(r.score, qint16(9));
         const ResultatDico absent = lookup(QStringLiteral("CHIEN"), VarianteRecherche::Scrabble, path);
         QVERIFY(absent.echec);
@@ -281,15 +317,22 @@ private slots:
     {
         QTest::addColumn<QString>("abbr");
         QTest::addColumn<QString>("wording");
-        QTest::newRow("n") << "n" << "nom";
-        QTest::newRow("adj n v") << "adj n v" << "adjectif, nom, verbe";
-        QTest::newRow("adj interj n") << "adj interj n" << "adjectif, interjection, nom";
+        QTest::newRow("n") << "n"
+                           << "nom";
+        QTest::newRow("adj n v") << "adj n v"
+                                 << "adjectif, nom, verbe";
+        QTest::newRow("adj interj n") << "adj interj n"
+                                      << "adjectif, interjection, nom";
         QTest::newRow("accent") << QStringLiteral("n préf") << QStringLiteral("nom, préfixe");
         QTest::newRow("onomat") << "onomat" << QStringLiteral("onomatopée");
-        QTest::newRow("upper case unknown") << "N" << "";
-        QTest::newRow("accent missing") << "prep" << "";
-        QTest::newRow("blank added") << "n " << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("upper case unknown") << "N"
+                                            << "";
+        QTest::newRow("accent missing") << "prep"
+                                        << "";
+        QTest::newRow("blank added") << "n "
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void natures()
     {
@@ -316,13 +359,20 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("letter");
         QTest::addColumn<int>("count");
-        QTest::newRow("three E") << "ELEVE" << "E" << 3;
-        QTest::newRow("none") << "CHAT" << "E" << 0;
-        QTest::newRow("last letter") << "CHAT" << "T" << 1;
-        QTest::newRow("overlapping") << "AAA" << "AA" << 2;
-        QTest::newRow("case counts") << "Chat" << "C" << 1;
-        QTest::newRow("empty word") << "" << "A" << 0;
-        QTest::newRow("empty letter") << "A" << "" << 0;
+        QTest::newRow("three E") << "ELEVE"
+                                 << "E" << 3;
+        QTest::newRow("none") << "CHAT"
+                              << "E" << 0;
+        QTest::newRow("last letter") << "CHAT"
+                                     << "T" << 1;
+        QTest::newRow("overlapping") << "AAA"
+                                     << "AA" << 2;
+        QTest::newRow("case counts") << "Chat"
+                                     << "C" << 1;
+        QTest::newRow("empty word") << ""
+                                    << "A" << 0;
+        QTest::newRow("empty letter") << "A"
+                                      << "" << 0;
     }
     void chercheLet()
     {
@@ -346,71 +396,108 @@ private slots:
         const QString nodef = QStringLiteral("LblDef3: Pas de définition pour ce mot.");
         QTest::newRow("first word, lower case")
             << "aa"
-            << QStringList{"LblDef1: AA", "LblDef2: nom", QStringLiteral("LblDef3: Lave volcanique à surface rugueuse."),
-                           "Lbl(2): Le mot ''AA'' est valide au scrabble.", "Lbl(0): Ce mot rapporte", "LblPts: 2",
+            << QStringList{"LblDef1: AA",
+                           "LblDef2: nom",
+                           QStringLiteral("LblDef3: Lave volcanique à surface rugueuse."),
+                           "Lbl(2): Le mot ''AA'' est valide au scrabble.",
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 2",
                            "Lbl(1): points au scrabble."};
-        QTest::newRow("EXISTE")
-            << "Bof"
-            << QStringList{"LblDef1: Ce mot existe dans le dictionnaire.", nodef, "Lbl(0): Ce mot rapporte",
-                           "LblPts: 8", "Lbl(1): points au scrabble."};
+        QTest::newRow("EXISTE") << "Bof"
+                                << QStringList{"LblDef1: Ce mot existe dans le dictionnaire.", nodef,
+                                               "Lbl(0): Ce mot rapporte", "LblPts: 8", "Lbl(1): points au scrabble."};
         QTest::newRow("NOT, no definition, short word")
             << "eleve"
-            << QStringList{"LblDef1: ELEVE", "LblDef2: nom", nodef,
+            << QStringList{"LblDef1: ELEVE",
+                           "LblDef2: nom",
+                           nodef,
                            "LblValideODS: Ce mot existe mais n'est pas admis dans les tournois de scrabble.",
-                           "Lbl(0): Ce mot rapporte", "LblPts: 8", "Lbl(1): points au scrabble."};
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 8",
+                           "Lbl(1): points au scrabble."};
         QTest::newRow("NOT, no definition, long word")
             << "ABRACADABRANTE"
-            << QStringList{"LblDef1: ABRACADABRANTE", "LblDef2: adjectif",
+            << QStringList{"LblDef1: ABRACADABRANTE",
+                           "LblDef2: adjectif",
                            QStringLiteral("LblDef3: Ce mot existe mais il n'y a pas actuellement de définition "
                                           "pour les mots de plus de 12 lettres."),
                            "LblValideODS: Ce mot existe mais n'est pas admis dans les tournois de scrabble.",
-                           "Lbl(0): Ce mot rapporte", "LblPts: 21", "Lbl(1): points au scrabble."};
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 21",
+                           "Lbl(1): points au scrabble."};
         QTest::newRow("cross-reference followed")
             << "chats"
-            << QStringList{"LblDef1: CHATS", "LblDef2: nom",
+            << QStringList{"LblDef1: CHATS",
+                           "LblDef2: nom",
                            QStringLiteral("LblDef3: Voir CHAT.\nPetit félin domestique."),
-                           "Lbl(2): Le mot ''CHATS'' est valide au scrabble.", "Lbl(0): Ce mot rapporte", "LblPts: 10",
+                           "Lbl(2): Le mot ''CHATS'' est valide au scrabble.",
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 10",
                            "Lbl(1): points au scrabble."};
-        QTest::newRow("22 characters, not followed")
-            << "CHATTE"
-            << QStringList{"LblDef1: CHATTE", "LblDef2: nom", QStringLiteral("LblDef3: Voir CHAT, petit félin"),
-                           "Lbl(2): Le mot ''CHATTE'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
-                           "LblPts: 11", "Lbl(1): points au scrabble."};
-        QTest::newRow("lower-case voir, not followed")
-            << "CHOU"
-            << QStringList{"LblDef1: CHOU", "LblDef2: nom", "LblDef3: voir CHAT.",
-                           "Lbl(2): Le mot ''CHOU'' est valide au scrabble.", "Lbl(0): Ce mot rapporte", "LblPts: 9",
-                           "Lbl(1): points au scrabble."};
-        QTest::newRow("unknown abbreviation")
-            << "gnou"
-            << QStringList{"LblDef1: GNOU", "LblDef3: Antilope d'Afrique.",
-                           "Lbl(2): Le mot ''GNOU'' est valide au scrabble.", "Lbl(0): Ce mot rapporte", "LblPts: 5",
-                           "Lbl(1): points au scrabble."};
+        QTest::newRow("22 characters, not followed") << "CHATTE"
+                                                     << QStringList{"LblDef1: CHATTE",
+                                                                    "LblDef2: nom",
+                                                                    QStringLiteral("LblDef3: Voir CHAT, petit félin"),
+                                                                    "Lbl(2): Le mot ''CHATTE'' est valide au scrabble.",
+                                                                    "Lbl(0): Ce mot rapporte",
+                                                                    "LblPts: 11",
+                                                                    "Lbl(1): points au scrabble."};
+        QTest::newRow("lower-case voir, not followed") << "CHOU"
+                                                       << QStringList{"LblDef1: CHOU",
+                                                                      "LblDef2: nom",
+                                                                      "LblDef3: voir CHAT.",
+                                                                      "Lbl(2): Le mot ''CHOU'' est valide au scrabble.",
+                                                                      "Lbl(0): Ce mot rapporte",
+                                                                      "LblPts: 9",
+                                                                      "Lbl(1): points au scrabble."};
+        QTest::newRow("unknown abbreviation") << "gnou"
+                                              << QStringList{"LblDef1: GNOU",
+                                                             "LblDef3: Antilope d'Afrique.",
+                                                             "Lbl(2): Le mot ''GNOU'' est valide au scrabble.",
+                                                             "Lbl(0): Ce mot rapporte",
+                                                             "LblPts: 5",
+                                                             "Lbl(1): points au scrabble."};
         QTest::newRow("two blanks before NOT: admitted")
             << "kiwi"
-            << QStringList{"LblDef1: KIWI", "LblDef2: nom", QStringLiteral("LblDef3: Oiseau de Nouvelle-Zélande."),
-                           "Lbl(2): Le mot ''KIWI'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
-                           "LblPts: 22", "Lbl(1): points au scrabble."};
+            << QStringList{"LblDef1: KIWI",
+                           "LblDef2: nom",
+                           QStringLiteral("LblDef3: Oiseau de Nouvelle-Zélande."),
+                           "Lbl(2): Le mot ''KIWI'' est valide au scrabble.",
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 22",
+                           "Lbl(1): points au scrabble."};
         const QString absent = QStringLiteral("LblDef4: Ce mot n'existe pas dans le dictionnaire.");
         QTest::newRow("absent word") << "CHIEN" << QStringList{absent};
         QTest::newRow("pasted text with a blank") << "CH AT" << QStringList{absent};
         // A word of the list is never said absent because of the file.
-        const QString damaged =
-            QStringLiteral("Message: Le fichier des définitions des mots est endommagé.\nLes définitions ne peuvent pas être lues.");
+        const QString damaged = QStringLiteral(
+            "Message: Le fichier des définitions des mots est endommagé.\nLes définitions ne peuvent pas être lues.");
         QTest::newRow("cross-reference to an absent word")
             << "CHIENS"
-            << QStringList{damaged, "LblDef1: CHIENS", "LblDef2: nom", "LblDef3: Voir CHIEN.",
-                           "Lbl(2): Le mot ''CHIENS'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
-                           "LblPts: 11", "Lbl(1): points au scrabble."};
+            << QStringList{damaged,
+                           "LblDef1: CHIENS",
+                           "LblDef2: nom",
+                           "LblDef3: Voir CHIEN.",
+                           "Lbl(2): Le mot ''CHIENS'' est valide au scrabble.",
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 11",
+                           "Lbl(1): points au scrabble."};
         QTest::newRow("cross-reference without a point")
             << "CHOUX"
-            << QStringList{damaged, "LblDef1: CHOUX", "LblDef2: nom", "LblDef3: Voir CHOU petit chou",
-                           "Lbl(2): Le mot ''CHOUX'' est valide au scrabble.", "Lbl(0): Ce mot rapporte",
-                           "LblPts: 19", "Lbl(1): points au scrabble."};
+            << QStringList{damaged,
+                           "LblDef1: CHOUX",
+                           "LblDef2: nom",
+                           "LblDef3: Voir CHOU petit chou",
+                           "Lbl(2): Le mot ''CHOUX'' est valide au scrabble.",
+                           "Lbl(0): Ce mot rapporte",
+                           "LblPts: 19",
+                           "Lbl(1): points au scrabble."};
         const auto sansFiche = [&](const char* score) {
-            return QStringList{damaged, "LblDef1: Ce mot existe dans le dictionnaire.",
+            return QStringList{damaged,
+                               "LblDef1: Ce mot existe dans le dictionnaire.",
                                QStringLiteral("LblDef3: La définition de ce mot n'a pas pu être lue."),
-                               "Lbl(0): Ce mot rapporte", QStringLiteral("LblPts: ") + score,
+                               "Lbl(0): Ce mot rapporte",
+                               QStringLiteral("LblPts: ") + score,
                                "Lbl(1): points au scrabble."};
         };
         QTest::newRow("no line for the word") << "OKAPI" << sansFiche("16");

@@ -34,7 +34,11 @@ QColor textColor(const QLabel* l)
 // Records when a label is shown and hidden, in milliseconds from its start.
 class VisibilityLog : public QObject {
 public:
-    explicit VisibilityLog(QWidget* w) { w->installEventFilter(this); clock.start(); }
+    explicit VisibilityLog(QWidget* w)
+    {
+        w->installEventFilter(this);
+        clock.start();
+    }
     QList<QPair<bool, qint64>> changes;
     QElapsedTimer clock;
 
@@ -128,8 +132,9 @@ private slots:
         QCOMPARE(w->TxtCtrl->text(), after);
         QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message) {
-            QCOMPARE(platform_.messages[0].text,
-                     QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
+            QCOMPARE(
+                platform_.messages[0].text,
+                QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
             QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
             QCOMPARE(platform_.messages[0].title, QStringLiteral("Lexiparc"));
         }
@@ -145,19 +150,50 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("apres");
         QTest::addColumn<bool>("message");
-        QTest::newRow("dead key: ê") << "commit" << "f" << "ê" << "f" << true;
-        QTest::newRow("dead key then blank: ^") << "commit" << "f" << "^" << "f" << true;
-        QTest::newRow("input method letter") << "commit" << "f" << "e" << "fe" << false;
-        QTest::newRow("input method, 16th letter") << "commit" << "abcdefghijklmno" << "e" << "abcdefghijklmno" << false;
-        QTest::newRow("Ctrl+V été") << "ctrl+v" << "" << "été" << "t" << true;
-        QTest::newRow("Ctrl+V trailing blank") << "ctrl+v" << "" << "maison " << "maison" << true;
-        QTest::newRow("Ctrl+V letters") << "ctrl+v" << "ab" << "Chat" << "abChat" << false;
-        QTest::newRow("Ctrl+V line end dropped") << "ctrl+v" << "" << "chat\n" << "chat" << false;
-        QTest::newRow("menu paste, letters past the limit")
-            << "menu" << "abcdefghijkl" << "mnopqr" << "abcdefghijklmno" << false;
-        QTest::newRow("menu paste, refused character then letter")
-            << "menu" << "abcdefghijklmn" << "-x" << "abcdefghijklmnx" << true;
-        QTest::newRow("menu paste, nothing to let in") << "menu" << "ab" << "12" << "ab" << true;
+        QTest::newRow("dead key: ê") << "commit"
+                                     << "f"
+                                     << "ê"
+                                     << "f" << true;
+        QTest::newRow("dead key then blank: ^") << "commit"
+                                                << "f"
+                                                << "^"
+                                                << "f" << true;
+        QTest::newRow("input method letter") << "commit"
+                                             << "f"
+                                             << "e"
+                                             << "fe" << false;
+        QTest::newRow("input method, 16th letter") << "commit"
+                                                   << "abcdefghijklmno"
+                                                   << "e"
+                                                   << "abcdefghijklmno" << false;
+        QTest::newRow("Ctrl+V été") << "ctrl+v"
+                                    << ""
+                                    << "été"
+                                    << "t" << true;
+        QTest::newRow("Ctrl+V trailing blank") << "ctrl+v"
+                                               << ""
+                                               << "maison "
+                                               << "maison" << true;
+        QTest::newRow("Ctrl+V letters") << "ctrl+v"
+                                        << "ab"
+                                        << "Chat"
+                                        << "abChat" << false;
+        QTest::newRow("Ctrl+V line end dropped") << "ctrl+v"
+                                                 << ""
+                                                 << "chat\n"
+                                                 << "chat" << false;
+        QTest::newRow("menu paste, letters past the limit") << "menu"
+                                                            << "abcdefghijkl"
+                                                            << "mnopqr"
+                                                            << "abcdefghijklmno" << false;
+        QTest::newRow("menu paste, refused character then letter") << "menu"
+                                                                   << "abcdefghijklmn"
+                                                                   << "-x"
+                                                                   << "abcdefghijklmnx" << true;
+        QTest::newRow("menu paste, nothing to let in") << "menu"
+                                                       << "ab"
+                                                       << "12"
+                                                       << "ab" << true;
     }
     void dicoTextNotTyped()
     {
@@ -187,8 +223,9 @@ private slots:
             QCOMPARE(changes.size(), 0);
         QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message)
-            QCOMPARE(platform_.messages[0].text,
-                     QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
+            QCOMPARE(
+                platform_.messages[0].text,
+                QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
     }
 
     void dicoLimit()
@@ -357,7 +394,7 @@ private slots:
         QVERIFY(w->Lbl[2]->text().isEmpty());
         QCOMPARE(platform_.messages.size(), 1);
         QCOMPARE(platform_.messages[0].text, QStringLiteral("Le fichier des définitions des mots est endommagé.\r\n"
-                                                             "Les définitions ne peuvent pas être lues."));
+                                                            "Les définitions ne peuvent pas être lues."));
         QCOMPARE(platform_.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(w->LblDef1->text(), QStringLiteral("Ce mot existe dans le dictionnaire."));
         QVERIFY(w->LblDef4->isHidden() && w->LblPts->isVisible());
@@ -378,7 +415,7 @@ private slots:
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
         QCOMPARE(platform_.clipboardClears, 1);
         QCOMPARE(platform_.clipboard, QStringLiteral("CHAT: (nom) Petit félin domestique.\n"
-                                                      "Extrait du dictionnaire du programme Lexiparc."));
+                                                     "Extrait du dictionnaire du programme Lexiparc."));
         QVERIFY(w->Foc->hasFocus());
         QCOMPARE(platform_.messages.size(), 1);
         QCOMPARE(platform_.messages[0].text,
@@ -388,7 +425,7 @@ private slots:
         QTest::mouseClick(w->CmdCop, Qt::LeftButton);
         QCOMPARE(platform_.messages.size(), 1);
         QCOMPARE(platform_.clipboard, QStringLiteral("GNOU: () Antilope d'Afrique.\n"
-                                                      "Extrait du dictionnaire du programme Lexiparc."));
+                                                     "Extrait du dictionnaire du programme Lexiparc."));
     }
 
     void dicoNotAdmitted()
@@ -605,7 +642,8 @@ private slots:
         search(*w, word);
         QCOMPARE(w->LblDef4->isVisible(), notFound);
         QList<QWidget*> shown;
-        for (QWidget* c : std::initializer_list<QWidget*>{w->LblDef4, w->ImfInfo, w->Lbl[2], w->LblPts, w->Lbl[0], w->Lbl[1]})
+        for (QWidget* c :
+             std::initializer_list<QWidget*>{w->LblDef4, w->ImfInfo, w->Lbl[2], w->LblPts, w->Lbl[0], w->Lbl[1]})
             if (c->isVisible())
                 shown << c;
         if (w->TimCligno->isActive() || w->LblValideODS->isVisible())

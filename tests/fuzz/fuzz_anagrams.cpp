@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         // Mostly letters, some jokers, and now and then any character.
         text += b < 200 ? QChar(u'A' + b % 26) : (b < 230 ? QChar(u'?') : QChar(b));
     }
-    const ResultatAnagrammes viaKeys = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must, &shipped.cles);
+    const ResultatAnagrammes viaKeys = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must,
+                                                                 &shipped.cles);
     const ResultatAnagrammes viaSlots = ChercheAnagrammesTousMots(shipped.words.Anagrammes, text, min, must);
     if (viaKeys.LstAna != viaSlots.LstAna || viaKeys.tropDeJokers != viaSlots.tropDeJokers)
         __builtin_trap();

@@ -7,8 +7,6 @@
 #include <QString>
 #include <cstdint>
 
-
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     // For words typed in the window (letters A to Z of either case), 1 means equal words.
     static const auto letters = [](const QString& t) {
-        return std::all_of(t.begin(), t.end(), [](QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); });
+        return std::all_of(t.begin(), t.end(),
+                           [](QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); });
     };
     if (letters(a) && letters(b) && !a.isEmpty() && (s == 1.0) != (a.compare(b, Qt::CaseInsensitive) == 0))
         __builtin_trap();

@@ -34,8 +34,14 @@ QByteArray lit(const QString& name)
     return f.readAll();
 }
 
-qint32 couleurTexte(QWidget* w) { return numberFromColor(w->palette().color(QPalette::WindowText)); }
-qint32 couleurFond(QWidget* w) { return numberFromColor(w->palette().color(QPalette::Base)); }
+qint32 couleurTexte(QWidget* w)
+{
+    return numberFromColor(w->palette().color(QPalette::WindowText));
+}
+qint32 couleurFond(QWidget* w)
+{
+    return numberFromColor(w->palette().color(QPalette::Base));
+}
 
 // A window whose search fails with a run-time error.
 class Frm16EnPanne : public Frm16Approchant {
@@ -48,7 +54,7 @@ protected:
         throw RuntimeError(6, QStringLiteral("Overflow"));
     }
 };
-} // namespace
+}  // namespace
 
 class TestFrm16Approchant : public QObject, WindowFixture<> {
     Q_OBJECT
@@ -103,9 +109,12 @@ private slots:
         for (const QLabel* l : w_->findChildren<QLabel*>())
             if (l->isVisible())
                 textes << l->text();
-        QStringList attendus{QStringLiteral("0"), QStringLiteral("Entrez un mot dans la zone de texte"),
-                             QStringLiteral("Précision de la recherche de mots"), QStringLiteral("Comment ça marche ?"),
-                             w_->LblInfo2->text(), w_->LblInfo3->text()};
+        QStringList attendus{QStringLiteral("0"),
+                             QStringLiteral("Entrez un mot dans la zone de texte"),
+                             QStringLiteral("Précision de la recherche de mots"),
+                             QStringLiteral("Comment ça marche ?"),
+                             w_->LblInfo2->text(),
+                             w_->LblInfo3->text()};
         textes.sort();
         attendus.sort();
         QCOMPARE(textes, attendus);
@@ -173,8 +182,9 @@ private slots:
         QCOMPARE(w_->TxtCtrl->text(), apres);
         QCOMPARE(platform_.messages.size(), message ? 1 : 0);
         if (message) {
-            QCOMPARE(platform_.messages.at(0).text,
-                     QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
+            QCOMPARE(
+                platform_.messages.at(0).text,
+                QStringLiteral("Caractère non valide.\r\nSeules les lettres de A à Z, sans accent, sont acceptées."));
             QCOMPARE(platform_.messages.at(0).icon, Platform::Icon::Information);
             QCOMPARE(platform_.messages.at(0).title, QStringLiteral("Lexiparc"));
         }
@@ -265,8 +275,7 @@ private slots:
         QTest::mouseClick(w_->CmdCtrl, Qt::LeftButton);
         QTRY_COMPARE(w_->LblD->text(), QStringLiteral("Erreur programme."));
         QCOMPARE(platform_.messages.size(), 1);
-        QCOMPARE(platform_.messages.at(0).text,
-                 QStringLiteral("Overflow                 \r\nErreur interne 021 - 6"));
+        QCOMPARE(platform_.messages.at(0).text, QStringLiteral("Overflow                 \r\nErreur interne 021 - 6"));
         QCOMPARE(platform_.messages.at(0).icon, Platform::Icon::Critical);
         QCOMPARE(module_.ErrCode, QStringLiteral("021"));
         QCOMPARE(module_.ErrNumero, 6);

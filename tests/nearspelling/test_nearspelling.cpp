@@ -35,7 +35,7 @@ QString texteComplet(const ResultatApprochant& r)
 {
     return r.texte + kSaut + messageSolutions(r.nombre);
 }
-} // namespace
+}  // namespace
 
 class TestNearSpelling : public QObject {
     Q_OBJECT
@@ -49,15 +49,24 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<double>("score");
-        QTest::newRow("identical") << "MAISON" << "MAISON" << 1.0;
-        QTest::newRow("case ignored") << "maison" << "MAISON" << 1.0;
-        QTest::newRow("no common letter") << "BLANC" << "ROUGE" << 0.0;
-        QTest::newRow("empty word") << "" << "ES" << 0.0;
-        QTest::newRow("tie-break ABCB BCAB") << "ABCB" << "BCAB" << 0.5;
-        QTest::newRow("tie-break BCAB ABCB") << "BCAB" << "ABCB" << 0.75;
-        QTest::newRow("one letter changed") << "PARTERA" << "PARLERA" << 12.0 / 14.0;
-        QTest::newRow("one letter more") << "MAISONS" << "MAISON" << 12.0 / 13.0;
-        QTest::newRow("runs right then left") << "ABXCD" << "CDYAB" << 0.4;
+        QTest::newRow("identical") << "MAISON"
+                                   << "MAISON" << 1.0;
+        QTest::newRow("case ignored") << "maison"
+                                      << "MAISON" << 1.0;
+        QTest::newRow("no common letter") << "BLANC"
+                                          << "ROUGE" << 0.0;
+        QTest::newRow("empty word") << ""
+                                    << "ES" << 0.0;
+        QTest::newRow("tie-break ABCB BCAB") << "ABCB"
+                                             << "BCAB" << 0.5;
+        QTest::newRow("tie-break BCAB ABCB") << "BCAB"
+                                             << "ABCB" << 0.75;
+        QTest::newRow("one letter changed") << "PARTERA"
+                                            << "PARLERA" << 12.0 / 14.0;
+        QTest::newRow("one letter more") << "MAISONS"
+                                         << "MAISON" << 12.0 / 13.0;
+        QTest::newRow("runs right then left") << "ABXCD"
+                                              << "CDYAB" << 0.4;
         // A pasted ligature counts as the one character it is, as the typed length does.
         QTest::newRow("ligature stays one character") << "AB" << QStringLiteral("a\uFB03") << 0.5;
     }
@@ -127,14 +136,22 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("affiche");
         QTest::addColumn<double>("valeur");
-        QTest::newRow("85.71") << 12.0 / 14.0 << "85,71%" << "85%" << 85.0;
-        QTest::newRow("whole 80") << 0.8 << "80%" << "80%" << 80.0;
-        QTest::newRow("whole 70") << 2 * 7.0 / 20.0 << "70%" << "70%" << 70.0;
-        QTest::newRow("one decimal") << 14.0 / 16.0 << "87,5%" << "87%" << 87.0;
-        QTest::newRow("89.66") << 26.0 / 29.0 << "89,66%" << "89%" << 89.0;
-        QTest::newRow("one digit") << 2.0 / 29.0 << "6,9%" << " 6%" << 6.0;
-        QTest::newRow("typed word") << 1.0 << "100%" << "100%" << 100.0;
-        QTest::newRow("nothing in common") << 0.0 << "0%" << "0%" << 0.0;
+        QTest::newRow("85.71") << 12.0 / 14.0 << "85,71%"
+                               << "85%" << 85.0;
+        QTest::newRow("whole 80") << 0.8 << "80%"
+                                  << "80%" << 80.0;
+        QTest::newRow("whole 70") << 2 * 7.0 / 20.0 << "70%"
+                                  << "70%" << 70.0;
+        QTest::newRow("one decimal") << 14.0 / 16.0 << "87,5%"
+                                     << "87%" << 87.0;
+        QTest::newRow("89.66") << 26.0 / 29.0 << "89,66%"
+                               << "89%" << 89.0;
+        QTest::newRow("one digit") << 2.0 / 29.0 << "6,9%"
+                                   << " 6%" << 6.0;
+        QTest::newRow("typed word") << 1.0 << "100%"
+                                    << "100%" << 100.0;
+        QTest::newRow("nothing in common") << 0.0 << "0%"
+                                           << "0%" << 0.0;
     }
     // Written as under French settings whatever the locale.
     void percentage()
@@ -157,10 +174,18 @@ private slots:
         QTest::addColumn<QString>("mot");
         QTest::addColumn<QString>("pourcentage");
         QTest::addColumn<QString>("ligne");
-        QTest::newRow("2 letters") << "ES" << "100%" << "ES               2 100%";
-        QTest::newRow("11 letters") << "ORTHOGRAPHE" << "100%" << "ORTHOGRAPHE     11 100%";
-        QTest::newRow("15 letters") << "CONSTITUTIONNEL" << "86%" << "CONSTITUTIONNEL 15 86%";
-        QTest::newRow("one digit percent") << "ABC" << " 6%" << "ABC              3  6%";
+        QTest::newRow("2 letters") << "ES"
+                                   << "100%"
+                                   << "ES               2 100%";
+        QTest::newRow("11 letters") << "ORTHOGRAPHE"
+                                    << "100%"
+                                    << "ORTHOGRAPHE     11 100%";
+        QTest::newRow("15 letters") << "CONSTITUTIONNEL"
+                                    << "86%"
+                                    << "CONSTITUTIONNEL 15 86%";
+        QTest::newRow("one digit percent") << "ABC"
+                                           << " 6%"
+                                           << "ABC              3  6%";
     }
     void rowLayout()
     {
@@ -180,12 +205,13 @@ private slots:
         QTest::addColumn<QString>("texte");
         const QString h = QStringLiteral("Solutions:      L:  %");
         const QStringList d{"PARLERA", "PARTERA", "PARLERAS", "PARLER"};
-        QTest::newRow("one letter changed at 90") << QStringList{"PARTERA"} << "PARLERA" << false << 90
-                                                  << h + kSaut + "0 solutions trouvées.";
-        QTest::newRow("one letter changed at 80") << QStringList{"PARTERA"} << "PARLERA" << false << 80
-                                                  << h + kSaut + "PARTERA          7 85%" + kSaut + "1 solutions trouvées.";
-        QTest::newRow("typed in lower case") << d << "parlera" << false << 90
-                                             << h + kSaut + "PARLERA          7 100%" + kSaut + "1 solutions trouvées.";
+        QTest::newRow("one letter changed at 90")
+            << QStringList{"PARTERA"} << "PARLERA" << false << 90 << h + kSaut + "0 solutions trouvées.";
+        QTest::newRow("one letter changed at 80")
+            << QStringList{"PARTERA"} << "PARLERA" << false << 80
+            << h + kSaut + "PARTERA          7 85%" + kSaut + "1 solutions trouvées.";
+        QTest::newRow("typed in lower case")
+            << d << "parlera" << false << 90 << h + kSaut + "PARLERA          7 100%" + kSaut + "1 solutions trouvées.";
         QTest::newRow("plus or minus one, dictionary order")
             << d << "PARLERA" << true << 90
             << h + kSaut + "PARLERA          7 100%" + kSaut + "PARLERAS         8 93%" + kSaut +
@@ -265,8 +291,10 @@ private slots:
         const ResultatApprochant r = RechercheApprochants(w.DicoWords, QStringLiteral("orthographe"), false, 90, kSaut);
         QCOMPARE(r.texte, enTeteApprochant() + kSaut + QStringLiteral("ORTHOGRAPHE     11 100%"));
         for (const int seuil : {90, 80, 70}) {
-            const ResultatApprochant simple = RechercheApprochantsSimple(w.DicoWords, QStringLiteral("MAISON"), true, seuil, kSaut);
-            QCOMPARE(RechercheApprochants(w.DicoWords, QStringLiteral("MAISON"), true, seuil, kSaut).texte, simple.texte);
+            const ResultatApprochant simple = RechercheApprochantsSimple(w.DicoWords, QStringLiteral("MAISON"), true,
+                                                                         seuil, kSaut);
+            QCOMPARE(RechercheApprochants(w.DicoWords, QStringLiteral("MAISON"), true, seuil, kSaut).texte,
+                     simple.texte);
         }
     }
 };

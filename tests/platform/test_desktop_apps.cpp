@@ -70,14 +70,13 @@ private slots:
         const QString page = QStringLiteral("@F");
         QTest::newRow("wrapper, %u") << "env LEXIPARC_ESSAI=1 @S --new-window %u" << kAdresse << true
                                      << QStringList{"--new-window", kAdresse};
-        QTest::newRow("sandbox wrapper") << "@S run --branch=stable --file-forwarding org.example.Nav @@u %u @@"
-                                         << kAdresse << true
-                                         << QStringList{"run", "--branch=stable", "--file-forwarding",
-                                                        "org.example.Nav", "@@u", kAdresse, "@@"};
+        QTest::newRow("sandbox wrapper")
+            << "@S run --branch=stable --file-forwarding org.example.Nav @@u %u @@" << kAdresse << true
+            << QStringList{"run", "--branch=stable", "--file-forwarding", "org.example.Nav", "@@u", kAdresse, "@@"};
         // In the file: \\ is one backslash; inside quotes \" and \\ are a quote and a backslash.
-        QTest::newRow("quotes and escapes") << "@S \"un  deux\" \"guillemet \\\\\" dedans\" \"a\\\\\\\\b\" 100%% %U"
-                                            << kAdresse << true
-                                            << QStringList{"un  deux", "guillemet \" dedans", "a\\b", "100%", kAdresse};
+        QTest::newRow("quotes and escapes")
+            << "@S \"un  deux\" \"guillemet \\\\\" dedans\" \"a\\\\\\\\b\" 100%% %U" << kAdresse << true
+            << QStringList{"un  deux", "guillemet \" dedans", "a\\b", "100%", kAdresse};
         QTest::newRow("%f, local file") << "@S --file %f" << page << true << QStringList{"--file", "@F"};
         QTest::newRow("%f, web address") << "@S %f" << kAdresse << false << QStringList{};
         QTest::newRow("no field code") << "@S --home" << kAdresse << false << QStringList{};

@@ -69,23 +69,28 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("info");
         QTest::addColumn<QString>("departement");
-        QTest::newRow("1 character") << "7" << QStringList{} << "" << "";
-        QTest::newRow("2 characters") << "75" << QStringList{} << "" << "";
-        QTest::newRow("3 digits") << "750"
-                                  << QStringList{"75001 PARIS 01", "75002 PARIS 02", "75016 PARIS 16"}
-                                  << "3 communes trouvées." << "75 Paris";
+        QTest::newRow("1 character") << "7" << QStringList{} << ""
+                                     << "";
+        QTest::newRow("2 characters") << "75" << QStringList{} << ""
+                                      << "";
+        QTest::newRow("3 digits") << "750" << QStringList{"75001 PARIS 01", "75002 PARIS 02", "75016 PARIS 16"}
+                                  << "3 communes trouvées."
+                                  << "75 Paris";
         QTest::newRow("one hit") << "75001" << QStringList{"75001 PARIS 01"} << "Une commune a ce code postal."
                                  << "75 Paris";
-        QTest::newRow("no hit") << "99999" << QStringList{} << "Ce code postal est inexistant." << "";
+        QTest::newRow("no hit") << "99999" << QStringList{} << "Ce code postal est inexistant."
+                                << "";
         QTest::newRow("duplicate key of two departments")
             << "62760" << QStringList{"62760 THIEVRES", "62760 THIEVRES"} << "2 communes trouvées."
             << "62 Pas-de-Calais";
         QTest::newRow("one-letter key found by code")
             << "80190" << QStringList{"80190 NESLE", "80190 PARGNY", "80190 Y"} << "3 communes trouvées."
             << "80 Somme";
-        QTest::newRow("prefix beyond the code") << "80190 P" << QStringList{"80190 PARGNY"}
-                                                << "Une commune a ce code postal." << "80 Somme";
-        QTest::newRow("case-sensitive") << "80190 y" << QStringList{} << "Ce code postal est inexistant." << "";
+        QTest::newRow("prefix beyond the code")
+            << "80190 P" << QStringList{"80190 PARGNY"} << "Une commune a ce code postal."
+            << "80 Somme";
+        QTest::newRow("case-sensitive") << "80190 y" << QStringList{} << "Ce code postal est inexistant."
+                                        << "";
     }
     void parCode()
     {
@@ -105,22 +110,28 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("info");
         QTest::addColumn<QString>("commune");
-        QTest::newRow("empty") << "" << QStringList{} << "" << "";
-        QTest::newRow("1 character") << "P" << QStringList{} << "" << "";
-        QTest::newRow("one-letter key never found by name") << "Y" << QStringList{} << "" << "";
-        QTest::newRow("2 characters, no hit") << "YZ" << QStringList{} << "Aucun nom de commune n'a été trouvé." << "";
-        QTest::newRow("2 characters")
-            << "PA"
-            << QStringList{"02220 PAARS",    "22500 PAIMPOL",  "80190 PARGNY",  "75001 PARIS 01",
-                           "75002 PARIS 02", "75016 PARIS 16", "75116 PARIS 16"}
-            << "7 communes trouvées." << "02220 PAARS";
+        QTest::newRow("empty") << "" << QStringList{} << ""
+                               << "";
+        QTest::newRow("1 character") << "P" << QStringList{} << ""
+                                     << "";
+        QTest::newRow("one-letter key never found by name") << "Y" << QStringList{} << ""
+                                                            << "";
+        QTest::newRow("2 characters, no hit") << "YZ" << QStringList{} << "Aucun nom de commune n'a été trouvé."
+                                              << "";
+        QTest::newRow("2 characters") << "PA" << QStringList{"02220 PAARS",    "22500 PAIMPOL",  "80190 PARGNY",
+                                                             "75001 PARIS 01", "75002 PARIS 02", "75016 PARIS 16",
+                                                             "75116 PARIS 16"}
+                                      << "7 communes trouvées."
+                                      << "02220 PAARS";
         QTest::newRow("equal keys by postal code, lower case typed")
             << "st jean le blanc" << QStringList{"14770 ST JEAN LE BLANC", "45650 ST JEAN LE BLANC"}
-            << "2 communes trouvées." << "14770 ST JEAN LE BLANC";
+            << "2 communes trouvées."
+            << "14770 ST JEAN LE BLANC";
         QTest::newRow("one hit") << "ZUYT" << QStringList{"59670 ZUYTPEENE"} << "Une commune trouvée."
                                  << "59670 ZUYTPEENE";
         QTest::newRow("duplicate key") << "THIEVRES" << QStringList{"62760 THIEVRES", "62760 THIEVRES"}
-                                       << "2 communes trouvées." << "62760 THIEVRES";
+                                       << "2 communes trouvées."
+                                       << "62760 THIEVRES";
     }
     void parNom()
     {
@@ -137,8 +148,17 @@ private slots:
     void detailLabels()
     {
         const DetailCommune d = detailDepuisCP(kBourgCP);
-        const DetailCommune attendu = {"01000 BOURG EN BRESSE", "Bourg-en-Bresse", "01 Ain", "Auvergne-Rhône-Alpes",
-                                       " 84", " 01053", "Lyon", " 10", " A", "46.20574", "5.2258"};
+        const DetailCommune attendu = {"01000 BOURG EN BRESSE",
+                                       "Bourg-en-Bresse",
+                                       "01 Ain",
+                                       "Auvergne-Rhône-Alpes",
+                                       " 84",
+                                       " 01053",
+                                       "Lyon",
+                                       " 10",
+                                       " A",
+                                       "46.20574",
+                                       "5.2258"};
         QCOMPARE(d, attendu);
         const DetailCommune sans = detailDepuisCP(t.TabCP.last());
         QCOMPARE(sans[DetLatitude], QStringLiteral("."));
@@ -220,10 +240,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("refuses");
-        QTest::newRow("lower case") << "st jean 2" << "ST JEAN 2" << "";
-        QTest::newRow("accent reported in upper case") << "é" << "" << "É";
-        QTest::newRow("hyphen and apostrophe, each once") << "l'ile-d-yeu" << "LILEDYEU" << "'-";
-        QTest::newRow("no expansion of ß") << "aß" << "A" << "ß";
+        QTest::newRow("lower case") << "st jean 2"
+                                    << "ST JEAN 2"
+                                    << "";
+        QTest::newRow("accent reported in upper case") << "é"
+                                                       << ""
+                                                       << "É";
+        QTest::newRow("hyphen and apostrophe, each once") << "l'ile-d-yeu"
+                                                          << "LILEDYEU"
+                                                          << "'-";
+        QTest::newRow("no expansion of ß") << "aß"
+                                           << "A"
+                                           << "ß";
     }
     void saisieNom()
     {
@@ -261,12 +289,21 @@ private slots:
         QTest::addColumn<QString>("commune");
         QTest::addColumn<QString>("departement");
         QTest::addColumn<QString>("chemin");
-        QTest::newRow("accents and apostrophe") << "Saint-André-d'Huiriat" << "01 Ain" << "01/saint-andre-d'huiriat";
-        QTest::newRow("45 characters") << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson" << "51 Marne"
+        QTest::newRow("accents and apostrophe") << "Saint-André-d'Huiriat"
+                                                << "01 Ain"
+                                                << "01/saint-andre-d'huiriat";
+        QTest::newRow("45 characters") << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson"
+                                       << "51 Marne"
                                        << "51/saint-remy-en-bouzemont-saint-genest-et-isson";
-        QTest::newRow("blanks, capital accent") << "Île de Batz" << "29 Finistère" << "29/ile-de-batz";
-        QTest::newRow("ligature kept") << "Œuilly" << "02 Aisne" << "02/œuilly";
-        QTest::newRow("overseas department") << "Saint-Denis" << "974 La Réunion" << "97/saint-denis";
+        QTest::newRow("blanks, capital accent") << "Île de Batz"
+                                                << "29 Finistère"
+                                                << "29/ile-de-batz";
+        QTest::newRow("ligature kept") << "Œuilly"
+                                       << "02 Aisne"
+                                       << "02/œuilly";
+        QTest::newRow("overseas department") << "Saint-Denis"
+                                             << "974 La Réunion"
+                                             << "97/saint-denis";
     }
     void annuaire()
     {

@@ -195,7 +195,8 @@ private slots:
         QCOMPARE(label(DetCommune)->text(), QStringLiteral("75116 PARIS 16"));
         w->TxtCherche->setFocus();
         QTest::keyClicks(w->TxtCherche, QStringLiteral("THIEVRES"));
-        QCOMPARE(rows(w->LstLaListe), (QStringList{QStringLiteral("62760 THIEVRES"), QStringLiteral("80560 THIEVRES")}));
+        QCOMPARE(rows(w->LstLaListe),
+                 (QStringList{QStringLiteral("62760 THIEVRES"), QStringLiteral("80560 THIEVRES")}));
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("62 Pas-de-Calais"));
         w->LstLaListe->setCurrentRow(1);
         QCOMPARE(label(DetDepartement)->text(), QStringLiteral("80 Somme"));
@@ -218,11 +219,16 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("45 characters") << "" << "ST REMY BOUZEMONT" << "" << int(DetCommuneMin)
-                                       << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
-        QTest::newRow("longest postal-code row") << "02160" << "" << "02160 LA VILLE AUX BOIS LES PONTAVER"
-                                                 << int(DetCommune) << "02160 LA VILLE AUX BOIS LES PONTAVER";
-        QTest::newRow("short") << "01000" << "" << "" << int(DetCommuneMin) << "Bourg-en-Bresse";
+        QTest::newRow("45 characters") << ""
+                                       << "ST REMY BOUZEMONT"
+                                       << "" << int(DetCommuneMin) << "Saint-Remy-en-Bouzemont-Saint-Genest-et-Isson";
+        QTest::newRow("longest postal-code row")
+            << "02160"
+            << ""
+            << "02160 LA VILLE AUX BOIS LES PONTAVER" << int(DetCommune) << "02160 LA VILLE AUX BOIS LES PONTAVER";
+        QTest::newRow("short") << "01000"
+                               << ""
+                               << "" << int(DetCommuneMin) << "Bourg-en-Bresse";
     }
     void longNamesShowWhole()
     {
@@ -273,8 +279,8 @@ private slots:
         const QStringList codes{QStringLiteral("024"), QStringLiteral("026"), QStringLiteral("023")};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(platform_.messages.at(i).text, QStringLiteral("Subscript out of range") + QString(17, u' ') +
-                                                       QStringLiteral("\r\nErreur interne ") + codes.at(i) +
-                                                       QStringLiteral(" - 9"));
+                                                        QStringLiteral("\r\nErreur interne ") + codes.at(i) +
+                                                        QStringLiteral(" - 9"));
             QCOMPARE(platform_.messages.at(i).icon, Platform::Icon::Critical);
         }
         QCOMPARE(module_.ErrCode, QStringLiteral("023"));
@@ -317,9 +323,12 @@ private slots:
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("title");
-        QTest::newRow("opened") << "/usr/bin/browser" << true << "" << "";
-        QTest::newRow("no browser") << "" << true << "Could not your Browser" << "Browser Not Found";
-        QTest::newRow("browser fails") << " /usr/bin/browser " << false << "Web Page not Opened" << "URL Failed";
+        QTest::newRow("opened") << "/usr/bin/browser" << true << ""
+                                << "";
+        QTest::newRow("no browser") << "" << true << "Could not your Browser"
+                                    << "Browser Not Found";
+        QTest::newRow("browser fails") << " /usr/bin/browser " << false << "Web Page not Opened"
+                                       << "URL Failed";
     }
     void map()
     {
@@ -383,8 +392,8 @@ private slots:
         QVERIFY(box);
         QVERIFY(!w->isEnabled());
         QCOMPARE(box->windowTitle(), QStringLiteral("A propos"));
-        QCOMPARE(box->LblLigne[0]->text(),
-                 QString::number(Frm14CD::tables().TabCP.size()) + QStringLiteral(" codes postaux et noms de communes."));
+        QCOMPARE(box->LblLigne[0]->text(), QString::number(Frm14CD::tables().TabCP.size()) +
+                                               QStringLiteral(" codes postaux et noms de communes."));
         QCOMPARE(box->LblLigne[5]->text(), QStringLiteral("Géolocalisation automatique  sur Google Maps"));
         QCOMPARE(box->CmdSite->text(), QString::fromLatin1(kSiteProgramme));
         box->CmdSite->click();

@@ -50,12 +50,12 @@ private slots:
         mdi.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mdi));
         QRandomGenerator rng(20261210);
-        const QList<QPushButton*> tools{mdi.CmdMotsCroix, mdi.CmdAp, mdi.CmdTLMP, mdi.CmdDico, mdi.CmdSyno,
-                                        mdi.CmdScrabble, mdi.CmdCodPos, mdi.CmdOptions, mdi.CmdAbout};
+        const QList<QPushButton*> tools{mdi.CmdMotsCroix, mdi.CmdAp,     mdi.CmdTLMP,    mdi.CmdDico, mdi.CmdSyno,
+                                        mdi.CmdScrabble,  mdi.CmdCodPos, mdi.CmdOptions, mdi.CmdAbout};
         const QString keys = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdeé?* 0123456789-'");
-        const QList<Qt::Key> special{Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Right,
-                                     Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Delete, Qt::Key_Home,
-                                     Qt::Key_End, Qt::Key_Escape};
+        const QList<Qt::Key> special{Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Left,  Qt::Key_Right,
+                                     Qt::Key_Up,     Qt::Key_Down,      Qt::Key_Tab,   Qt::Key_Delete,
+                                     Qt::Key_Home,   Qt::Key_End,       Qt::Key_Escape};
         QElapsedTimer clock;
         clock.start();
         int events = 0;

@@ -23,10 +23,7 @@ class TestSynonymes : public QObject {
     {
         return RechercheSynonyme(words_, module_.NbSyno, normaliseSaisie(tape), tape);
     }
-    ResultatListe liste(const QString& tape)
-    {
-        return ListeMotsSyno(words_, module_.NbSyno, normaliseSaisie(tape));
-    }
+    ResultatListe liste(const QString& tape) { return ListeMotsSyno(words_, module_.NbSyno, normaliseSaisie(tape)); }
     // The shipped thesaurus in all 26 tables, with the counts of the start screen.
     static void chargeThesaurus(WordData& words, std::array<qint16, 26>& nb)
     {
@@ -69,8 +66,8 @@ private slots:
                                 << QStringList{"flot", "liquide", "nappe", "onde", "pluie", "source"};
         QTest::newRow("no separator") << "savarin" << QStringList{"savarin"};
         QTest::newRow("trailing separator: empty last row") << "bête\\" << QStringList{"bête", ""};
-        QTest::newRow("separators in a row") << "règle\\\\statut\\\\loi"
-                                             << QStringList{"loi", "règle", "statut", "", ""};
+        QTest::newRow("separators in a row")
+            << "règle\\\\statut\\\\loi" << QStringList{"loi", "règle", "statut", "", ""};
         QStringList stored;
         for (int i = 43; i >= 1; --i)
             stored << QStringLiteral("mot%1").arg(i, 2, 10, QChar(u'0'));
@@ -122,13 +119,18 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("mirror");
-        QTest::newRow("lower-case accents folded") << "été" << "ete";
-        QTest::newRow("capital accents lowered, not folded") << "ÉTÉ" << "été";
-        QTest::newRow("priming text") << "à " << "a ";
-        QTest::newRow("ligatures written out") << "œil æschne" << "oeil aeschne";
-        QTest::newRow("capital ligature lowered, then written out") << "Œuvre" << "oeuvre";
-        QTest::newRow("longer than any headword, folded whole")
-            << "assimilation chlorophyllienne à côté" << "assimilation chlorophyllienne a cote";
+        QTest::newRow("lower-case accents folded") << "été"
+                                                   << "ete";
+        QTest::newRow("capital accents lowered, not folded") << "ÉTÉ"
+                                                             << "été";
+        QTest::newRow("priming text") << "à "
+                                      << "a ";
+        QTest::newRow("ligatures written out") << "œil æschne"
+                                               << "oeil aeschne";
+        QTest::newRow("capital ligature lowered, then written out") << "Œuvre"
+                                                                    << "oeuvre";
+        QTest::newRow("longer than any headword, folded whole") << "assimilation chlorophyllienne à côté"
+                                                                << "assimilation chlorophyllienne a cote";
     }
     void normalise()
     {
@@ -146,46 +148,54 @@ private slots:
         QTest::addColumn<QString>("lbl2");
         const QStringList eau{"flot", "liquide", "nappe", "onde", "pluie", "source"};
         const QStringList abime{"abysse", "creux", "fosse", "gouffre", "précipice", "puits", "vide"};
-        QTest::newRow("eau") << "eau" << 1 << eau << "6 synonymes pour ''eau''." << "EAU: nom";
-        QTest::newRow("Eau keeps its case in the message")
-            << "Eau" << 1 << eau << "6 synonymes pour ''Eau''." << "EAU: nom";
+        QTest::newRow("eau") << "eau" << 1 << eau << "6 synonymes pour ''eau''."
+                             << "EAU: nom";
+        QTest::newRow("Eau keeps its case in the message") << "Eau" << 1 << eau << "6 synonymes pour ''Eau''."
+                                                           << "EAU: nom";
         QTest::newRow("one synonym") << "baba" << 1 << QStringList{"savarin"} << "Un synonyme pour ''baba''."
                                      << "BABA: adjectif nom";
-        QTest::newRow("accents differ: the first line wins")
-            << "abîme" << 10 << abime << "7 synonymes pour ''abîme''." << "ABÎME: nom";
-        QTest::newRow("no accent typed") << "abime" << 10 << abime << "7 synonymes pour ''abime''." << "ABIME: nom";
+        QTest::newRow("accents differ: the first line wins") << "abîme" << 10 << abime << "7 synonymes pour ''abîme''."
+                                                             << "ABÎME: nom";
+        QTest::newRow("no accent typed") << "abime" << 10 << abime << "7 synonymes pour ''abime''."
+                                         << "ABIME: nom";
         QTest::newRow("capital accent not folded: no entry")
-            << "ABÎME" << 0 << QStringList{} << "Aucun synonyme pour ''ABÎME''." << "";
+            << "ABÎME" << 0 << QStringList{} << "Aucun synonyme pour ''ABÎME''."
+            << "";
         QTest::newRow("duplicate headword: only the first")
-            << "assommant" << 14 << QStringList{"ennuyeux"} << "Un synonyme pour ''assommant''." << "ASSOMMANT: adjectif";
-        QTest::newRow("capital headword") << "rer" << 2 << QStringList{"métro", "train"}
-                                          << "2 synonymes pour ''rer''." << "RER: nom";
-        QTest::newRow("code without a label") << "en-tête" << 4 << QStringList{"titre"}
-                                              << "Un synonyme pour ''en-tête''." << "";
-        QTest::newRow("other code without a label") << "quelqu'un" << 1 << QStringList{"on", "personne"}
-                                                    << "2 synonymes pour ''quelqu'un''." << "";
+            << "assommant" << 14 << QStringList{"ennuyeux"} << "Un synonyme pour ''assommant''."
+            << "ASSOMMANT: adjectif";
+        QTest::newRow("capital headword") << "rer" << 2 << QStringList{"métro", "train"} << "2 synonymes pour ''rer''."
+                                          << "RER: nom";
+        QTest::newRow("code without a label")
+            << "en-tête" << 4 << QStringList{"titre"} << "Un synonyme pour ''en-tête''."
+            << "";
+        QTest::newRow("other code without a label")
+            << "quelqu'un" << 1 << QStringList{"on", "personne"} << "2 synonymes pour ''quelqu'un''."
+            << "";
         QStringList first21;  // stored from mot43 down: the first 21 are mot43 to mot23
         for (int i = 23; i <= 43; ++i)
             first21 << QStringLiteral("mot%1").arg(i);
         QTest::newRow("21 of 43") << "sans-gêne" << 1 << first21 << "21 synonymes pour ''sans-gêne''."
                                   << "SANS-GÊNE: nom";
-        QTest::newRow("priming text searched unchanged")
-            << "à " << 0 << QStringList{} << "Aucun synonyme pour ''à ''." << "";
+        QTest::newRow("priming text searched unchanged") << "à " << 0 << QStringList{} << "Aucun synonyme pour ''à ''."
+                                                         << "";
         QTest::newRow("initial æ") << "æshne" << 13 << QStringList{"libellule"} << "Un synonyme pour ''æshne''."
                                    << "ÆSHNE: nom";
-        QTest::newRow("æ typed as ae") << "aeshne" << 13 << QStringList{"libellule"}
-                                       << "Un synonyme pour ''aeshne''." << "AESHNE: nom";
+        QTest::newRow("æ typed as ae") << "aeshne" << 13 << QStringList{"libellule"} << "Un synonyme pour ''aeshne''."
+                                       << "AESHNE: nom";
         QTest::newRow("initial œ") << "œil" << 2 << QStringList{"regard", "vue"} << "2 synonymes pour ''œil''."
                                    << "ŒIL: nom";
-        QTest::newRow("œ typed as oe") << "oeil" << 2 << QStringList{"regard", "vue"}
-                                       << "2 synonymes pour ''oeil''." << "OEIL: nom";
+        QTest::newRow("œ typed as oe") << "oeil" << 2 << QStringList{"regard", "vue"} << "2 synonymes pour ''oeil''."
+                                       << "OEIL: nom";
         QTest::newRow("capital Œ") << "Œil" << 2 << QStringList{"regard", "vue"} << "2 synonymes pour ''Œil''."
                                    << "ŒIL: nom";
-        QTest::newRow("œ inside the word, typed as oe") << "coeur" << 4 << QStringList{"âme"}
-                                                        << "Un synonyme pour ''coeur''." << "COEUR: nom";
+        QTest::newRow("œ inside the word, typed as oe")
+            << "coeur" << 4 << QStringList{"âme"} << "Un synonyme pour ''coeur''."
+            << "COEUR: nom";
         QTest::newRow("initial selects no letter") << "2cv" << 0 << QStringList{} << "Aucun synonyme pour ''2cv''."
                                                    << "";
-        QTest::newRow("empty text") << "" << 0 << QStringList{} << "Aucun synonyme pour ''''." << "";
+        QTest::newRow("empty text") << "" << 0 << QStringList{} << "Aucun synonyme pour ''''."
+                                    << "";
         QTest::newRow("letter not loaded") << "ville" << 0 << QStringList{} << "Aucun synonyme pour ''ville''."
                                            << "";
     }
@@ -224,7 +234,8 @@ private slots:
         nb[4] = 3;
         QCOMPARE(RechercheSynonyme(words_, nb, QStringLiteral("etable"), QStringLiteral("étable")).ligne, 0);
         QCOMPARE(ListeMotsSyno(words_, nb, QStringLiteral("e")).compte, 0);
-        QCOMPARE(ListeMotsSyno(words_, nb, QStringLiteral("em")).Lst, (QStringList{"empoisonnement", "empoisonnement"}));
+        QCOMPARE(ListeMotsSyno(words_, nb, QStringLiteral("em")).Lst,
+                 (QStringList{"empoisonnement", "empoisonnement"}));
     }
 
     void malformedRecord()
@@ -246,11 +257,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("after");
         QTest::newRow("first search") << QStringList{} << "eau" << QStringList{"eau"};
-        QTest::newRow("already there keeps its place") << QStringList{"a", "eau", "b"} << "eau"
-                                                       << QStringList{"a", "eau", "b"};
+        QTest::newRow("already there keeps its place")
+            << QStringList{"a", "eau", "b"} << "eau" << QStringList{"a", "eau", "b"};
         QTest::newRow("another case is a new entry") << QStringList{"baba"} << "Baba" << QStringList{"Baba", "baba"};
-        QTest::newRow("another accent is a new entry") << QStringList{"abime"} << "abîme"
-                                                       << QStringList{"abîme", "abime"};
+        QTest::newRow("another accent is a new entry")
+            << QStringList{"abime"} << "abîme" << QStringList{"abîme", "abime"};
         QTest::newRow("empty text enters") << QStringList{"eau"} << "" << QStringList{"", "eau"};
         QStringList twelve;
         for (int i = 12; i >= 1; --i)
@@ -283,18 +294,16 @@ private slots:
         QTest::addColumn<QString>("lbl3");
         QTest::newRow("priming text") << "à " << QStringList{"à bas", "à cause", "à cause de", "a contrario"}
                                       << "4 mots listés.";
-        QTest::newRow("a clicked headword") << "abaissé"
-                                            << QStringList{"abaisse", "abaissé", "abaisse-langue", "abaissement",
-                                                           "abaisser"}
-                                            << "5 mots listés.";
+        QTest::newRow("a clicked headword")
+            << "abaissé" << QStringList{"abaisse", "abaissé", "abaisse-langue", "abaissement", "abaisser"}
+            << "5 mots listés.";
         QTest::newRow("ça") << "ça" << QStringList{"çà", "ça", "cadeau"} << "3 mots listés.";
         QTest::newRow("Ca") << "Ca" << QStringList{"çà", "ça", "cadeau"} << "3 mots listés.";
         QTest::newRow("capital Ç lists nothing") << "Ça" << QStringList{} << "Aucun mot dans la liste.";
         QTest::newRow("éta") << "éta" << QStringList{"étable"} << "Un mot listé.";
         QTest::newRow("capital É lists nothing") << "Éta" << QStringList{} << "Aucun mot dans la liste.";
         QTest::newRow("capital headword") << "RER" << QStringList{"RER"} << "Un mot listé.";
-        QTest::newRow("both apostrophes") << "aujourd" << QStringList{"aujourd’hui", "aujourd'hui"}
-                                          << "2 mots listés.";
+        QTest::newRow("both apostrophes") << "aujourd" << QStringList{"aujourd’hui", "aujourd'hui"} << "2 mots listés.";
         QTest::newRow("typographic apostrophe") << "aujourd’" << QStringList{"aujourd’hui"} << "Un mot listé.";
         QTest::newRow("initial æ") << "æs" << QStringList{"æshne"} << "Un mot listé.";
         QTest::newRow("æ typed as ae") << "ae" << QStringList{"æshne"} << "Un mot listé.";
@@ -338,7 +347,8 @@ private slots:
         const QString saut = QStringLiteral("\r\n");
         QCOMPARE(texteCopieSynonymes(QStringLiteral("eau"), {"flot", "liquide", "onde"}, saut),
                  QStringLiteral("Liste des synonyme de ''eau'':\r\nflot\r\nliquide\r\nonde"));
-        QCOMPARE(texteCopieSynonymes(QStringLiteral("x"), {}, saut), QStringLiteral("Liste des synonyme de ''x'':\r\n"));
+        QCOMPARE(texteCopieSynonymes(QStringLiteral("x"), {}, saut),
+                 QStringLiteral("Liste des synonyme de ''x'':\r\n"));
     }
 
     void aide()
@@ -415,18 +425,30 @@ private slots:
         QTest::addColumn<QString>("headword");
         QTest::addColumn<QString>("word");
         QTest::addColumn<bool>("listed");
-        QTest::newRow("verb form among adjectives") << "clair" << "creusent" << false;
-        QTest::newRow("verb form among adjectives 2") << "lumineux" << "creusent" << false;
-        QTest::newRow("antonym") << "intégrité" << "improbité" << false;
-        QTest::newRow("the word it negates stays") << "intégrité" << "probité" << true;
-        QTest::newRow("peu for peau") << "peau" << "peu" << false;
-        QTest::newRow("peu for peau 2") << "écorce" << "peu" << false;
-        QTest::newRow("accent outside French spelling") << "affadir" << "adoucir" << true;
-        QTest::newRow("misspelling") << "fable" << "affabulation" << true;
-        QTest::newRow("English") << "commutateur" << "toggle" << false;
-        QTest::newRow("no French word") << "trompeuse" << "imposteuse" << false;
-        QTest::newRow("product name") << "LibreOffice" << "OpenOffice" << false;
-        QTest::newRow("acronym") << "chlorofluorocarbone" << "CFC" << false;
+        QTest::newRow("verb form among adjectives") << "clair"
+                                                    << "creusent" << false;
+        QTest::newRow("verb form among adjectives 2") << "lumineux"
+                                                      << "creusent" << false;
+        QTest::newRow("antonym") << "intégrité"
+                                 << "improbité" << false;
+        QTest::newRow("the word it negates stays") << "intégrité"
+                                                   << "probité" << true;
+        QTest::newRow("peu for peau") << "peau"
+                                      << "peu" << false;
+        QTest::newRow("peu for peau 2") << "écorce"
+                                        << "peu" << false;
+        QTest::newRow("accent outside French spelling") << "affadir"
+                                                        << "adoucir" << true;
+        QTest::newRow("misspelling") << "fable"
+                                     << "affabulation" << true;
+        QTest::newRow("English") << "commutateur"
+                                 << "toggle" << false;
+        QTest::newRow("no French word") << "trompeuse"
+                                        << "imposteuse" << false;
+        QTest::newRow("product name") << "LibreOffice"
+                                      << "OpenOffice" << false;
+        QTest::newRow("acronym") << "chlorofluorocarbone"
+                                 << "CFC" << false;
     }
     void shippedListMembers()
     {

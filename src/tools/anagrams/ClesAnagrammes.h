@@ -24,9 +24,9 @@ public:
     bool decrit(const AnagramIndex& index) const;
 
     struct Entree {
-        quint64 cle;      // cleTriee of the word
-        quint32 mot;      // the word's number in the index
-        quint32 canon;    // the number of the slot's first word with the same text
+        quint64 cle;    // cleTriee of the word
+        quint32 mot;    // the word's number in the index
+        quint32 canon;  // the number of the slot's first word with the same text
     };
     static constexpr int kLongueurMax = 12;
 

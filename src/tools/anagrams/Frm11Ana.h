@@ -71,6 +71,6 @@ private:
     void activeRecherche();
 
     AppContext& ctx_;
-    bool chargement_ = false;  // the window's own data load runs
+    bool chargement_ = false;               // the window's own data load runs
     std::unique_ptr<ClesAnagrammes> cles_;  // packed keys of the index, made at the first search
 };

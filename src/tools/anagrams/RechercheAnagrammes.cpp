@@ -331,16 +331,16 @@ private:
     QByteArray obligatoire_;
     bool obligatoireImpossible_ = false;
     const Reserve* base_;
-    std::vector<std::pair<quint32, quint32>> plages_;  // note number -> its notes
-    std::vector<quint32> lettresNotees_;               // note number -> the letters its notes need
+    std::vector<std::pair<quint32, quint32>> plages_;          // note number -> its notes
+    std::vector<quint32> lettresNotees_;                       // note number -> the letters its notes need
     std::array<quint32, kMaxLettresAna + 1> lettresTaille_{};  // size -> the letters its notes need
     std::vector<Note> notes_;
-    std::vector<quint64> mots_;    // numbers (first copies) of every accepted word, listed or not
-    std::vector<quint64> listes_;  // numbers of the listed words
+    std::vector<quint64> mots_;        // numbers (first copies) of every accepted word, listed or not
+    std::vector<quint64> listes_;      // numbers of the listed words
     std::unique_ptr<quint32[]> rang_;  // number of a listed word -> its place in tous_
     bool canons_;
-    Deja trouves_;                 // the accepted words by their letters, without first copies
-    std::vector<quint32> tous_;    // listed words, in the order of discovery
+    Deja trouves_;               // the accepted words by their letters, without first copies
+    std::vector<quint32> tous_;  // listed words, in the order of discovery
     std::array<qsizetype, kMaxLettresAna + 1> parTaille_{};  // listed words of each size
 };
 
@@ -482,10 +482,10 @@ private:
 // of the letters. The joker's bit, if any, is taken out: the other characters ("base
 // letters") keep their order in the base masks.
 struct Lettres {
-    int n = 0;          // characters, the joker included
+    int n = 0;  // characters, the joker included
     bool joker = false;
-    int bitJoker = -1;  // the joker's bit among all characters, or -1
-    int nb = 0;         // base letters
+    int bitJoker = -1;               // the joker's bit among all characters, or -1
+    int nb = 0;                      // base letters
     std::vector<int> lettreBase;     // base bit -> 0 to 25, or -1 for a character that is no letter
     std::vector<char16_t> codeBase;  // base bit -> its character
     quint32 empoisonne = 0;          // base bits whose character no word of A to Z can hold
@@ -561,10 +561,10 @@ Lettres litLettres(const QString& s)
 
 // What each subset of base letters gives, by its mask, and the masks to look up by size.
 struct TablesMasques {
-    std::vector<quint16> masquePlaces;  // base mask -> mask of places
-    std::vector<quint16> numero;        // base mask -> its multiset's number
-    std::vector<qint32> hashPlaces;     // mask of places -> slot of its letters
-    std::vector<quint64> triPlaces;     // mask of places -> its letters packed
+    std::vector<quint16> masquePlaces;     // base mask -> mask of places
+    std::vector<quint16> numero;           // base mask -> its multiset's number
+    std::vector<qint32> hashPlaces;        // mask of places -> slot of its letters
+    std::vector<quint64> triPlaces;        // mask of places -> its letters packed
     qint32 puissance[kMaxLettresAna + 1];  // 256^k mod the number of slots
     // The masks of all characters of each size, highest first; and those that hold the joker.
     std::vector<std::vector<quint16>> masquesTaille, masquesJoker;
@@ -644,8 +644,7 @@ public:
           // Multiset numbers already looked up under the current size and joker letter: the
           // same slot read again with the same working letters can accept nothing new. Under
           // another joker letter the working letters differ, and the slot is read again.
-          vus_(size_t(l.produit) * 27, 0),
-          basBits_(l.bitJoker >= 0 ? (1u << l.bitJoker) - 1 : 0)
+          vus_(size_t(l.produit) * 27, 0), basBits_(l.bitJoker >= 0 ? (1u << l.bitJoker) - 1 : 0)
     {
     }
 
@@ -669,7 +668,7 @@ private:
         int a;  // the joker letter, 0 to 25
         const Reserve* reserve;
         char16_t codeJoker;
-        quint32 masqueAvant;        // places of base letters up to the joker letter: it sorts after them
+        quint32 masqueAvant;  // places of base letters up to the joker letter: it sorts after them
         int copiesJoker;
         quint32 masqueLettreJoker;  // the places that hold the joker letter among the base letters
         size_t premiereNote;
@@ -678,7 +677,13 @@ private:
     void passe(int taille, int a)
     {
         ++passe_;
-        Passe p{taille, a, &r_.travail[size_t(a)], char16_t(u'A' + a), 0, l_.copies[size_t(a)], 0,
+        Passe p{taille,
+                a,
+                &r_.travail[size_t(a)],
+                char16_t(u'A' + a),
+                0,
+                l_.copies[size_t(a)],
+                0,
                 size_t(taille) * size_t(l_.produit)};
         int avant = 0;
         while (avant < l_.nb && l_.codePlace[size_t(avant)] <= p.codeJoker)
@@ -757,17 +762,17 @@ private:
 // The subsets looked up through a queue over a reader of the index (or of its packed keys).
 template <class Lecture, class Source>
 qsizetype parcourtAvec(const Source& source, const Lettres& l, const TablesMasques& t, const Reserves& r,
-                    Collecte& collecte, int longueurMin)
+                       Collecte& collecte, int longueurMin)
 {
     Lecture lecture(source, collecte);
     File<Lecture> file(lecture);
     return Parcours<File<Lecture>>(l, t, r, collecte, file).parcourt(longueurMin);
 }
 
-} // namespace
+}  // namespace
 
-ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees,
-                                        int longueurMin, const QString& obligatoire, const ClesAnagrammes* cles)
+ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettresTapees, int longueurMin,
+                                             const QString& obligatoire, const ClesAnagrammes* cles)
 {
     ResultatAnagrammes r;
     const QString s = sansBlancs(lettresTapees).left(kMaxLettresAna);
@@ -786,7 +791,7 @@ ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QS
     Collecte collecte(index, obligatoire, &travail.base, l.joker ? size_t(l.produit) * size_t(l.n + 1) : 0,
                       parCles || index.ordonne());
     r.consultations = parCles ? parcourtAvec<LectureCles>(*cles, l, t, travail, collecte, longueurMin)
-                        : parcourtAvec<LectureIndex>(index, l, t, travail, collecte, longueurMin);
+                              : parcourtAvec<LectureIndex>(index, l, t, travail, collecte, longueurMin);
     collecte.remplit(r);
     return r;
 }

@@ -15,8 +15,8 @@ inline constexpr int kMaxLettresAna = 12;
 
 // What one search of every word that can be made from the letters finds.
 struct ResultatAnagrammes {
-    bool tropDeJokers = false;  // two or more "?": nothing was searched
-    QStringList LstAna;         // every listed word, in the order of discovery
+    bool tropDeJokers = false;        // two or more "?": nothing was searched
+    QStringList LstAna;               // every listed word, in the order of discovery
     std::array<QStringList, 13> Lst;  // the listed words of each length (2 to 12), alphabetical
     qsizetype consultations = 0;      // distinct letter subsets looked up in the index
 
@@ -42,9 +42,8 @@ QString sansBlancs(const QString& texte);
 // contain it are listed.
 // With `cles` built from this index, the lookups read the packed keys instead of the slots;
 // the result is the same.
-ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres,
-                                        int longueurMin, const QString& obligatoire,
-                                        const ClesAnagrammes* cles = nullptr);
+ResultatAnagrammes ChercheAnagrammesTousMots(const AnagramIndex& index, const QString& lettres, int longueurMin,
+                                             const QString& obligatoire, const ClesAnagrammes* cles = nullptr);
 
 // The time of day to the second, "hh:mm:ss".
 QString texteHeure(const QTime& t);

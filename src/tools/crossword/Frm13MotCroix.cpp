@@ -146,15 +146,17 @@ Frm13MotCroix::Frm13MotCroix(AppContext& ctx, QWidget* parent) : QWidget(parent)
     texte(QStringLiteral("Lbl_1"),
           QStringLiteral("1) Sélectionnez une longueur de mot en cliquant sur la zone de liste (en haut à gauche)."),
           140, 40);
-    texte(QStringLiteral("Lbl_2"),
-          QStringLiteral("2) Dans les cases saisir les lettres connues du mot à rechercher, à leur position respective."),
-          184, 40);
+    texte(
+        QStringLiteral("Lbl_2"),
+        QStringLiteral("2) Dans les cases saisir les lettres connues du mot à rechercher, à leur position respective."),
+        184, 40);
     texte(QStringLiteral("Lbl_3"),
           QStringLiteral("3) Cliquez sur ") + QStringLiteral("\"Rechercher\"") +
               QStringLiteral(" pour afficher tous les mots contenant les lettres connues."),
           228, 40);
     texte(QStringLiteral("Lbl_4"), QStringLiteral("Option:"), 290, 20, true);
-    auto* option = texte(QStringLiteral("Lbl_5"), QStringLiteral("Passer automatiquement à la case suivante."), 314, 20);
+    auto* option = texte(QStringLiteral("Lbl_5"), QStringLiteral("Passer automatiquement à la case suivante."), 314,
+                         20);
     option->setGeometry(xt + 24, 314, wt - 24, 20);
     // The two-line note keeps its own line break: no wrapping, a smaller font.
     auto* note = texte(QStringLiteral("Lbl_6"),
@@ -379,8 +381,8 @@ void Frm13MotCroix::SubTropEtoile()
     TropJokers = 1;
     Module& m = ctx_.module;
     ctx_.platform.messageBox(this,
-                             QStringLiteral("Le nombre de caractère joker '' ? '' est trop important.") +
-                                 m.SautLigne + QStringLiteral("Modifiez la recherche."),
+                             QStringLiteral("Le nombre de caractère joker '' ? '' est trop important.") + m.SautLigne +
+                                 QStringLiteral("Modifiez la recherche."),
                              m.MsgTitre, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
@@ -454,15 +456,11 @@ namespace {
 bool apporteDuTexte(const QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::InputMethod:
-        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    case QEvent::InputMethod: return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
     case QEvent::ContextMenu:
-    case QEvent::Drop:
-        return true;
-    case QEvent::MouseButtonRelease:
-        return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
-    default:
-        return false;
+    case QEvent::Drop: return true;
+    case QEvent::MouseButtonRelease: return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    default: return false;
     }
 }
 }

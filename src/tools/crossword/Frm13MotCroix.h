@@ -80,8 +80,8 @@ private:
     std::uint8_t MsgDejaVu = 0;
     std::uint8_t PremiereCopie = 1;
 
-    bool focusDiffere_ = false;  // inside the key-down handling of a box
-    int focusApresTouche_ = 0;   // the box to focus once the key has gone into its box
+    bool focusDiffere_ = false;        // inside the key-down handling of a box
+    int focusApresTouche_ = 0;         // the box to focus once the key has gone into its box
     bool boutonSurListe_ = false;      // a mouse button is down on the result list
     bool selectionParSouris_ = false;  // that press changed the selected result
 };

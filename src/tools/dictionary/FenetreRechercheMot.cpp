@@ -16,7 +16,9 @@
 #include <QStyle>
 #include <QTimer>
 
-FenetreRechercheMot::FenetreRechercheMot(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {}
+FenetreRechercheMot::FenetreRechercheMot(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
+{
+}
 
 qint16 FenetreRechercheMot::ChercheLet(const QString& Mot, const QString& LETTRE) const
 {
@@ -138,7 +140,8 @@ ResultatDico FenetreRechercheMot::lanceRecherche(VarianteRecherche variante)
     const Module& m = ctx_.module;
     focusAvantRecherche_ = focusWidget();
     setEnabled(false);
-    return ChercheDefinition({ctx_.words.DicoWords, m.FichierDef, TxtCtrl->text(), m.LongMaxDef, m.SautLigne, variante});
+    return ChercheDefinition(
+        {ctx_.words.DicoWords, m.FichierDef, TxtCtrl->text(), m.LongMaxDef, m.SautLigne, variante});
 }
 
 void FenetreRechercheMot::signaleFichier(const ResultatDico& r)
@@ -148,8 +151,8 @@ void FenetreRechercheMot::signaleFichier(const ResultatDico& r)
     if (texte.isEmpty())
         return;
     m.MsgTexte = texte;
-    m.MsgReponse =
-        ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information, Platform::Buttons::Ok);
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information,
+                                            Platform::Buttons::Ok);
 }
 
 void FenetreRechercheMot::finRecherche()
@@ -179,8 +182,8 @@ void FenetreRechercheMot::ImfInfo_Click()
 {
     Module& m = ctx_.module;
     m.MsgTexte = messageNonAdmis(TxtCtrl->text(), m.SautLigne);
-    m.MsgReponse =
-        ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information, Platform::Buttons::Ok);
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information,
+                                            Platform::Buttons::Ok);
 }
 
 bool FenetreRechercheMot::eventFilter(QObject* watched, QEvent* event)

@@ -65,7 +65,8 @@ Frm10Dico::Frm10Dico(AppContext& ctx, QWidget* parent) : FenetreRechercheMot(ctx
     CmdCop = new QPushButton(this);
     CmdCop->setObjectName(QStringLiteral("CmdCop"));
     CmdCop->setToolTip(QStringLiteral("Copier dans le presse-papier"));
-    CmdCop->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    CmdCop->setIcon(
+        QIcon::fromTheme(QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
     CmdCop->setGeometry(12, 350, 40, 36);
     CmdCop->setAutoDefault(false);
     LblCop1 = labelTexte(this, "LblCop1", TexteDico::Copie1, {60, 350, 300, 18});
@@ -169,17 +170,35 @@ void Frm10Dico::CmdCop_Click()
     if (PremiereCopie) {
         PremiereCopie = false;
         m.MsgTexte = TexteDico::CopieFaite;
-        m.MsgReponse =
-            ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information, Platform::Buttons::Ok);
+        m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::Information,
+                                                Platform::Buttons::Ok);
     }
 }
 
-void Frm10Dico::Form_MouseDown() { DeplaceFenetre(ctx_, this); }
-void Frm10Dico::LblA_MouseDown() { DeplaceFenetre(ctx_, this); }
-void Frm10Dico::LblDef1_MouseDown() { DeplaceFenetre(ctx_, this); }
-void Frm10Dico::LblDef2_MouseDown() { DeplaceFenetre(ctx_, this); }
-void Frm10Dico::LblDef3_MouseDown() { DeplaceFenetre(ctx_, this); }
-void Frm10Dico::LblDef4_MouseDown() { DeplaceFenetre(ctx_, this); }
+void Frm10Dico::Form_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
+void Frm10Dico::LblA_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
+void Frm10Dico::LblDef1_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
+void Frm10Dico::LblDef2_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
+void Frm10Dico::LblDef3_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
+void Frm10Dico::LblDef4_MouseDown()
+{
+    DeplaceFenetre(ctx_, this);
+}
 
 bool Frm10Dico::eventFilter(QObject* watched, QEvent* event)
 {

@@ -28,8 +28,7 @@ struct TablesCasse {
             const QChar ch = fromWindows1252(&c, 1).at(0);
             const auto plie = [&](QChar f) {
                 const QByteArray back = toWindows1252(QString(f));
-                return (back.size() == 1 && (back[0] != '?' || f == u'?')) ? (unsigned char)back[0]
-                                                                           : (unsigned char)b;
+                return (back.size() == 1 && (back[0] != '?' || f == u'?')) ? (unsigned char)back[0] : (unsigned char)b;
             };
             haut[size_t(b)] = plie(ch.toUpper());
             bas[size_t(b)] = plie(ch.toLower());

@@ -293,7 +293,8 @@ QStringList lignesAffichageDico(const ResultatDico& r, const QString& sautLigne)
     QStringList lignes;
     const auto ajoute = [&](const char* label, const QString& texte) {
         if (!texte.isEmpty())
-            lignes << QString::fromLatin1(label) + QStringLiteral(": ") + QString(texte).replace(sautLigne, QStringLiteral("\n"));
+            lignes << QString::fromLatin1(label) + QStringLiteral(": ") +
+                          QString(texte).replace(sautLigne, QStringLiteral("\n"));
     };
     ajoute("Message", messageLecture(r, sautLigne));
     for (const TexteLabel& t : textesLabelsDico(r))

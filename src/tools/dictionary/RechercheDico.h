@@ -65,9 +65,9 @@ enum class VarianteRecherche {
 
 // What became of the definitions file in a lookup.
 enum class LectureFichier {
-    Lue,        // read, or not needed
-    Impossible, // could not be opened or read: the missing-file message, with codeErreur
-    Endommagee, // a line too long, no line for a word of the list, a record that does not split
+    Lue,         // read, or not needed
+    Impossible,  // could not be opened or read: the missing-file message, with codeErreur
+    Endommagee,  // a line too long, no line for a word of the list, a record that does not split
 };
 
 // What one lookup gives. The fields are written in the order of the lookup; a failure
@@ -75,25 +75,25 @@ enum class LectureFichier {
 // because of the file: when its record cannot be read it is shown as existing, without
 // validity, part of speech or definition, and `fichier` says why.
 struct ResultatDico {
-    bool echec = false;        // the not-found display is shown
+    bool echec = false;  // the not-found display is shown
     LectureFichier fichier = LectureFichier::Lue;
-    int codeErreur = 0;        // the run-time error when the file could not be read, else 0
-    QString mot;               // the typed word in upper case
-    QString entete;            // the heading: the stored word or the existence sentence (dictionary only)
-    QString nature;            // the part of speech in full words, empty when not written
-    QString validite;          // the validity sentence of an admitted word
-    bool nonAdmis = false;     // marked "NOT": the notice blinks, the information image is shown
+    int codeErreur = 0;     // the run-time error when the file could not be read, else 0
+    QString mot;            // the typed word in upper case
+    QString entete;         // the heading: the stored word or the existence sentence (dictionary only)
+    QString nature;         // the part of speech in full words, empty when not written
+    QString validite;       // the validity sentence of an admitted word
+    bool nonAdmis = false;  // marked "NOT": the notice blinks, the information image is shown
     bool definitionEcrite = false;
     QString definition;
-    bool copie = false;        // word and definition may be copied
-    bool scoreAffiche = false; // the score labels are shown
+    bool copie = false;         // word and definition may be copied
+    bool scoreAffiche = false;  // the score labels are shown
     qint16 score = 0;
 };
 
 struct RequeteRecherche {
     const ListeMots& dico;
     QString fichierDef;
-    QString saisie;           // the text of the box as typed
+    QString saisie;  // the text of the box as typed
     int longMaxDef = 12;
     QString sautLigne = QStringLiteral("\r\n");
     VarianteRecherche variante = VarianteRecherche::Dictionnaire;

@@ -29,7 +29,7 @@ constexpr qint32 kCouleurFin = kBrun;
 constexpr qint32 kCouleurErreur = kGrisFonce;
 constexpr qint32 kCouleurAttente = kBleu;
 
-} // namespace
+}  // namespace
 
 Frm16Approchant::Frm16Approchant(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
 {
@@ -171,9 +171,8 @@ void Frm16Approchant::TimFind_Timer()
     TimFind->stop();
     try {
         try {
-            const ResultatApprochant r =
-                lanceRecherche(ctx_.words.DicoWords, TxtCtrl->text(), Chk2->isChecked(),
-                               int(valeurDebut(LblTaux->text())));
+            const ResultatApprochant r = lanceRecherche(ctx_.words.DicoWords, TxtCtrl->text(), Chk2->isChecked(),
+                                                        int(valeurDebut(LblTaux->text())));
             TxtRes->setPlainText(r.texte);
             LblD->setText(messageSolutions(r.nombre));
             couleurTexte(LblD, kCouleurFin);
@@ -192,8 +191,7 @@ void Frm16Approchant::TimFind_Timer()
     }
 }
 
-ResultatApprochant Frm16Approchant::lanceRecherche(const ListeMots& dico, const QString& mot,
-                                                   bool plusMoins, int seuil)
+ResultatApprochant Frm16Approchant::lanceRecherche(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil)
 {
     return RechercheApprochants(dico, mot, plusMoins, seuil, ctx_.module.SautLigne);
 }

@@ -51,8 +51,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     // The search the timer runs; a run-time error in it is reported as an internal error.
-    virtual ResultatApprochant lanceRecherche(const ListeMots& dico, const QString& mot,
-                                              bool plusMoins, int seuil);
+    virtual ResultatApprochant lanceRecherche(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil);
 
 private:
     AppContext& ctx_;

@@ -17,8 +17,8 @@ namespace {
 constexpr int kColonneLongueur = 15;
 
 // The rows of one word scored as written, appended to out.
-void scoreSimple(SpellingMatcher& matcher, const QString& w, const QString& mot, int seuil,
-                 const QString& saut, ResultatApprochant& out)
+void scoreSimple(SpellingMatcher& matcher, const QString& w, const QString& mot, int seuil, const QString& saut,
+                 ResultatApprochant& out)
 {
     const double s = matcher.SpellingSimilarity(w, mot);
     const QString p = pourcentageTexte(s);
@@ -47,8 +47,8 @@ struct Trouve {
 
 // The fast scan of words k0 to k1 (excluded) of one length block.
 struct ScanRapide {
-    const QString& mot;    // as typed
-    const QString& motMaj; // upper case, letters A to Z only: what is scored
+    const QString& mot;     // as typed
+    const QString& motMaj;  // upper case, letters A to Z only: what is scored
     int seuil;
 
     std::vector<Trouve> operator()(const ListeMots& dico, const ListeMots::Bloc& bloc, qsizetype k0, qsizetype k1) const
@@ -149,13 +149,14 @@ qint32 communs(const CharA* a, int la, const CharB* b, int lb)
     for (int i = la - 1; i >= 0; --i) {
         t.run[size_t(i)][size_t(lb)] = 0;
         for (int j = lb - 1; j >= 0; --j)
-            t.run[size_t(i)][size_t(j)] =
-                char16_t(a[i]) == char16_t(b[j]) ? quint8(t.run[size_t(i) + 1][size_t(j) + 1] + 1) : 0;
+            t.run[size_t(i)][size_t(j)] = char16_t(a[i]) == char16_t(b[j])
+                                              ? quint8(t.run[size_t(i) + 1][size_t(j) + 1] + 1)
+                                              : 0;
     }
     return t.total(0, la - 1, 0, lb - 1);
 }
 
-} // namespace
+}  // namespace
 
 QString enTeteApprochant()
 {
@@ -207,8 +208,8 @@ double valeurDebut(const QString& texte)
 QString ligneApprochant(const QString& mot, const QString& pourcentage)
 {
     const int blancs = std::max(0, kColonneLongueur - int(mot.size()));
-    return mot + QString(blancs, u' ') + u' ' +
-           QStringLiteral("%1").arg(mot.size(), 2, 10, QChar(u' ')) + u' ' + pourcentage;
+    return mot + QString(blancs, u' ') + u' ' + QStringLiteral("%1").arg(mot.size(), 2, 10, QChar(u' ')) + u' ' +
+           pourcentage;
 }
 
 QString messageSolutions(qint32 nombre)
@@ -216,8 +217,8 @@ QString messageSolutions(qint32 nombre)
     return QString::number(nombre) + QStringLiteral(" solutions trouvées.");
 }
 
-ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QString& mot,
-                                              bool plusMoins, int seuil, const QString& saut)
+ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil,
+                                              const QString& saut)
 {
     ResultatApprochant out;
     out.texte = enTeteApprochant();
@@ -318,8 +319,8 @@ void executeEnParallele(int threads, const Travail& travaille)
 }
 
 // The kept words of each block come in list order: the blocks are merged by position.
-ResultatApprochant fusionne(size_t nbBlocs, const std::vector<Part>& parts,
-                            std::vector<std::vector<Trouve>>& trouves, const QString& saut)
+ResultatApprochant fusionne(size_t nbBlocs, const std::vector<Part>& parts, std::vector<std::vector<Trouve>>& trouves,
+                            const QString& saut)
 {
     std::vector<std::vector<Trouve>> parBloc(nbBlocs);
     for (size_t p = 0; p < parts.size(); ++p)
@@ -332,8 +333,7 @@ ResultatApprochant fusionne(size_t nbBlocs, const std::vector<Part>& parts,
         size_t suivant = nbBlocs;
         for (size_t i = 0; i < nbBlocs; ++i)
             if (curseur[i] < parBloc[i].size() &&
-                (suivant == nbBlocs ||
-                 parBloc[i][curseur[i]].position < parBloc[suivant][curseur[suivant]].position))
+                (suivant == nbBlocs || parBloc[i][curseur[i]].position < parBloc[suivant][curseur[suivant]].position))
                 suivant = i;
         if (suivant == nbBlocs)
             break;
@@ -343,10 +343,10 @@ ResultatApprochant fusionne(size_t nbBlocs, const std::vector<Part>& parts,
     return out;
 }
 
-} // namespace
+}  // namespace
 
-ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins,
-                                        int seuil, const QString& saut, int threads)
+ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil,
+                                        const QString& saut, int threads)
 {
     const QString motMaj = majuscules(mot);
     // The shortcuts hold for a typed word of letters A to Z and a threshold from 1 to 100.

@@ -31,15 +31,15 @@ QString messageSolutions(qint32 nombre);
 // The near-spelling search, word by word as written: every word of `dico` of the length of
 // `mot` (and, with `plusMoins`, one letter longer or shorter), in dictionary order, scored
 // against `mot`, kept when its score in percent reaches `seuil`. Rows are joined by `saut`.
-ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QString& mot,
-                                              bool plusMoins, int seuil, const QString& saut);
+ResultatApprochant RechercheApprochantsSimple(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil,
+                                              const QString& saut);
 
 // The same search, with the same result, faster: only the blocks of the candidate lengths are
 // read, a word whose letters shared with `mot` cannot reach the threshold is not scored, runs
 // are found from a table of run lengths, and the blocks are split across `threads` threads (0:
 // as many as the machine offers for a large list).
-ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins,
-                                        int seuil, const QString& saut, int threads = 0);
+ResultatApprochant RechercheApprochants(const ListeMots& dico, const QString& mot, bool plusMoins, int seuil,
+                                        const QString& saut, int threads = 0);
 
 // The characters of a and b matched by the similarity's sequence of longest common runs, from a
 // table of run lengths (words of at most kLongMaxRapide characters); the same total as

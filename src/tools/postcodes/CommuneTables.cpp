@@ -14,8 +14,8 @@ QStringList clesAvant(const QStringList& records, QChar separateur, const char* 
         const QString& r = records.at(i);
         const qsizetype p = r.indexOf(separateur);
         if (p < 0)
-            throw RuntimeError::badData(QStringLiteral("%1 record %2 has no \"%3\"")
-                                            .arg(QLatin1String(liste)).arg(i + 1).arg(separateur));
+            throw RuntimeError::badData(
+                QStringLiteral("%1 record %2 has no \"%3\"").arg(QLatin1String(liste)).arg(i + 1).arg(separateur));
         cles.append(r.left(p));
     }
     return cles;

@@ -38,7 +38,11 @@ Frm14CD::Frm14CD(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx)
     setWindowTitle(QStringLiteral("RECHERCHER - Codes postaux et communes de France"));
 
     const QFont sans(QStringLiteral("DejaVu Sans"), 8);
-    const QFont sansGras = [&] { QFont f = sans; f.setBold(true); return f; }();
+    const QFont sansGras = [&] {
+        QFont f = sans;
+        f.setBold(true);
+        return f;
+    }();
     setFont(sans);
 
     auto titre = [&](const QString& text, const QRect& r) {
@@ -235,18 +239,24 @@ void Frm14CD::TxtCherche_GotFocus()
 // The focus moves on once the placeholder's own focus change is over.
 void Frm14CD::Txt1Foc_GotFocus()
 {
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
         TxtCP->setFocus();
         Txt1Foc->hide();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void Frm14CD::Txt2Foc_GotFocus()
 {
-    QMetaObject::invokeMethod(this, [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
         TxtCherche->setFocus();
         Txt2Foc->hide();
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void Frm14CD::videDetail()
@@ -365,8 +375,7 @@ void Frm14CD::CmdCopier_Click()
     ctx_.platform.clearClipboard();
     ctx_.platform.setClipboardText(texte);
     m.MsgTexte = messageCopieDonnees(texte, m.SautLigne);
-    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::None,
-                                            Platform::Buttons::Ok);
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::None, Platform::Buttons::Ok);
 }
 
 void Frm14CD::ImgCopyTrue_Click()
@@ -376,8 +385,7 @@ void Frm14CD::ImgCopyTrue_Click()
     ctx_.platform.clearClipboard();
     ctx_.platform.setClipboardText(texte);
     m.MsgTexte = messageCopieNom(texte, m.SautLigne);
-    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::None,
-                                            Platform::Buttons::Ok);
+    m.MsgReponse = ctx_.platform.messageBox(this, m.MsgTexte, m.MsgTitre, Platform::Icon::None, Platform::Buttons::Ok);
 }
 
 void Frm14CD::CmdExterne_Click()

@@ -7,12 +7,12 @@
 #include <algorithm>
 
 const std::array<const char*, NbChampsDetail> kNomsLabelsDetail = {
-    "LblCommune", "LblCommuneMin", "LblDepartement", "LblRegion",  "LblCodeRegion", "LblInsee",
-    "LblAcademie", "LblCodeAca",   "LblZoneVac",     "LblLatitude", "LblLongitude",
+    "LblCommune",  "LblCommuneMin", "LblDepartement", "LblRegion",   "LblCodeRegion", "LblInsee",
+    "LblAcademie", "LblCodeAca",    "LblZoneVac",     "LblLatitude", "LblLongitude",
 };
 
 const std::array<const char*, NbChampsDetail> kTitresDetail = {
-    "Commune:",   "Nom minuscule:", "Département:",  "Région:",   "Code région:", "N°INSEE:",
+    "Commune:",  "Nom minuscule:", "Département:",   "Région:",   "Code région:", "N°INSEE:",
     "Académie:", "Code académie:", "Zone vacances:", "Latitude:", "Longitude:",
 };
 
@@ -69,9 +69,8 @@ bool estPermis(QChar c)
 DetailCommune detailDepuisCP(const QString& enregCP)
 {
     const auto f = champs<11>(enregCP);
-    return {f[0].toString(), f[1].toString(), f[2].toString(), f[3].toString(), blancEt(f[4]),
-            blancEt(f[5]),   f[6].toString(), blancEt(f[7]),   blancEt(f[8]),   f[9].toString(),
-            f[10].toString()};
+    return {f[0].toString(), f[1].toString(), f[2].toString(), f[3].toString(), blancEt(f[4]),   blancEt(f[5]),
+            f[6].toString(), blancEt(f[7]),   blancEt(f[8]),   f[9].toString(), f[10].toString()};
 }
 
 DetailCommune detailDepuisNom(const QString& enregNom)
@@ -81,17 +80,8 @@ DetailCommune detailDepuisNom(const QString& enregNom)
         throw RuntimeError::subscriptOutOfRange();
     const QStringView cle = QStringView(enregNom).left(dollar);
     const auto f = champs<12>(QStringView(enregNom).mid(dollar + 1));
-    return {joint(f[1], cle),
-            f[4].toString(),
-            joint(f[2], f[3]),
-            f[6].toString(),
-            blancEt(f[5]),
-            blancEt(f[0]),
-            f[9].toString(),
-            blancEt(f[10]),
-            blancEt(f[11]),
-            f[7].toString(),
-            f[8].toString()};
+    return {joint(f[1], cle), f[4].toString(), joint(f[2], f[3]), f[6].toString(), blancEt(f[5]),  blancEt(f[0]),
+            f[9].toString(),  blancEt(f[10]),  blancEt(f[11]),    f[7].toString(), f[8].toString()};
 }
 
 QString infoRechercheCode(qsizetype hits)
@@ -171,8 +161,8 @@ ResultatCommunes rechercheParNom(const CommuneTables& tables, const QString& tex
     return r;
 }
 
-std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche,
-                                              const QString& item, int rang)
+std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche, const QString& item,
+                                              int rang)
 {
     std::optional<qsizetype> premier;
     int vus = 0;

@@ -64,8 +64,8 @@ QString infoFocusNom();
 // that rows of equal text (communes of one name sharing one postal code) each give their own
 // commune. Mode 1 looks the row up among the postal-code keys, any other mode among the
 // routing names and postal codes of the name list. No match gives no value.
-std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche,
-                                              const QString& item, int rang);
+std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche, const QString& item,
+                                              int rang);
 
 // The name typed, cleaned: upper case character by character, every character other than
 // A-Z, blank and 0-9 removed; `refuses` lists each removed character once, in order of first

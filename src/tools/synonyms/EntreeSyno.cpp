@@ -49,6 +49,6 @@ qsizetype nbLignesSyno(const WordData& words, const std::array<qint16, 26>& nbSy
     if (lettre < 0 || lettre >= 26)
         return 0;
     const auto l = size_t(lettre);
-    return std::max<qsizetype>(0, std::min({qsizetype(nbSyno[l]), words.TabSyno[l].size(),
-                                            words.TabCleSyno[l].size()}));
+    return std::max<qsizetype>(0,
+                               std::min({qsizetype(nbSyno[l]), words.TabSyno[l].size(), words.TabCleSyno[l].size()}));
 }

@@ -257,9 +257,9 @@ bool Frm12Syno::toucheListe(QListWidget* liste, const QKeyEvent* event)
     QMetaObject::invokeMethod(
         this,
         [this, liste, avant, lignesChoisies] {
-            const QList<int> apres = lignesChoisies();
-            if (!apres.isEmpty() && apres != avant)
-                liste == Lst ? Lst_Click() : LstS_Click();
+        const QList<int> apres = lignesChoisies();
+        if (!apres.isEmpty() && apres != avant)
+            liste == Lst ? Lst_Click() : LstS_Click();
         },
         Qt::QueuedConnection);
     return prise;

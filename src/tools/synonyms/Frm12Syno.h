@@ -86,7 +86,7 @@ private:
     void metHistorique(const QStringList& historique, const QString& texte);
 
     AppContext& ctx_;
-    bool sortieSaisie_ = false;  // the entry's focus loss is being delivered
-    bool chargement_ = false;    // the window's own loading chain runs
-    bool finDoubleClic_ = false; // the release of a double click's second click is due
+    bool sortieSaisie_ = false;   // the entry's focus loss is being delivered
+    bool chargement_ = false;     // the window's own loading chain runs
+    bool finDoubleClic_ = false;  // the release of a double click's second click is due
 };

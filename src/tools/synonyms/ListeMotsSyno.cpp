@@ -5,16 +5,14 @@ int lettreListe(QChar c)
 {
     const char16_t u = c.unicode();
     switch (u) {
-    case u'à': case u'â':
-        return 0;
-    case u'ç':
-        return 2;
-    case u'ê': case u'é': case u'è':
-        return 4;
-    case u'ô':
-        return 14;
-    default:
-        return (u >= u'a' && u <= u'z') ? u - u'a' : -1;
+    case u'à':
+    case u'â': return 0;
+    case u'ç': return 2;
+    case u'ê':
+    case u'é':
+    case u'è': return 4;
+    case u'ô': return 14;
+    default: return (u >= u'a' && u <= u'z') ? u - u'a' : -1;
     }
 }
 
@@ -27,8 +25,7 @@ QString texteCompteMots(qint32 compte)
     return QString::number(compte) + QStringLiteral(" mots listés.");
 }
 
-ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>& nbSyno,
-                            const QString& prefixe)
+ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>& nbSyno, const QString& prefixe)
 {
     ResultatListe r;
     if (prefixe.size() >= 2)

@@ -26,9 +26,9 @@ struct LigneListee {
 
 // What one run of the headword listing produces.
 struct ResultatListe {
-    int lettre = -1;              // the table scanned, -1 for none
-    QStringList Lst;              // the headwords listed, as stored, in table order
-    QList<LigneListee> lignes;    // the same lines with their parts
+    int lettre = -1;            // the table scanned, -1 for none
+    QStringList Lst;            // the headwords listed, as stored, in table order
+    QList<LigneListee> lignes;  // the same lines with their parts
     qint32 compte = 0;
     QString Lbl3;
     QList<RuntimeError> erreurs;  // one per malformed record listed
@@ -36,5 +36,4 @@ struct ResultatListe {
 
 // Lists every headword of the prefix's table whose compared key (cleComparee) begins with the prefix
 // (the normalised entry text). A prefix of fewer than two characters lists nothing.
-ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>& nbSyno,
-                            const QString& prefixe);
+ResultatListe ListeMotsSyno(const WordData& words, const std::array<qint16, 26>& nbSyno, const QString& prefixe);

@@ -7,20 +7,25 @@
 int lettreRecherche(QChar c)
 {
     switch (c.unicode()) {
-    case u'a': case u'à': case u'â': case u'A':
-        return 0;
-    case u'c': case u'ç': case u'C': case u'Ç':
-        return 2;
-    case u'd':
-        return 3;
-    case u'e': case u'é': case u'è': case u'ê': case u'E':
-        return 4;
-    case u'o': case u'ô': case u'O':
-        return 14;
-    case u'y':
-        return 24;
-    default:
-        break;
+    case u'a':
+    case u'à':
+    case u'â':
+    case u'A': return 0;
+    case u'c':
+    case u'ç':
+    case u'C':
+    case u'Ç': return 2;
+    case u'd': return 3;
+    case u'e':
+    case u'é':
+    case u'è':
+    case u'ê':
+    case u'E': return 4;
+    case u'o':
+    case u'ô':
+    case u'O': return 14;
+    case u'y': return 24;
+    default: break;
     }
     const char16_t u = c.unicode();
     const char16_t lower = (u >= u'A' && u <= u'Z') ? char16_t(u - u'A' + u'a') : u;
@@ -28,10 +33,13 @@ int lettreRecherche(QChar c)
         return -1;
     // A, C, D, E, O and Y are settled above: their other forms select nothing.
     switch (lower) {
-    case u'a': case u'c': case u'd': case u'e': case u'o': case u'y':
-        return -1;
-    default:
-        return lower - u'a';
+    case u'a':
+    case u'c':
+    case u'd':
+    case u'e':
+    case u'o':
+    case u'y': return -1;
+    default: return lower - u'a';
     }
 }
 
@@ -103,8 +111,8 @@ QString texteCompteSynonymes(const QStringList& lignes, const QString& tape)
     return QString::number(lignes.size()) + QStringLiteral(" synonymes pour ") + mot;
 }
 
-ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
-                                    const QString& normalise, const QString& tape)
+ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno, const QString& normalise,
+                               const QString& tape)
 {
     ResultatSyno r;
     r.lettre = normalise.isEmpty() ? -1 : lettreRecherche(normalise.at(0));

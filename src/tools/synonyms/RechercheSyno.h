@@ -36,18 +36,18 @@ QString texteCompteSynonymes(const QStringList& lignes, const QString& tape);
 
 // What one exact lookup produces.
 struct ResultatSyno {
-    int lettre = -1;  // the table scanned (0 = A), -1 for none
-    int ligne = 0;    // 1-based line of the entry found in its table, 0 when none was
-    EntreeSyno parties;        // the found line's MotSyno, NatureSyno and ListeSyno
-    QString SynoCourant;       // the raw synonym list of the entry found, empty for none
-    QStringList LstS;          // the rows of the synonym list
-    QString Lbl4;              // the count message
-    QString Lbl2;              // the word in capitals with its part of speech, or empty
+    int lettre = -1;              // the table scanned (0 = A), -1 for none
+    int ligne = 0;                // 1-based line of the entry found in its table, 0 when none was
+    EntreeSyno parties;           // the found line's MotSyno, NatureSyno and ListeSyno
+    QString SynoCourant;          // the raw synonym list of the entry found, empty for none
+    QStringList LstS;             // the rows of the synonym list
+    QString Lbl4;                 // the count message
+    QString Lbl2;                 // the word in capitals with its part of speech, or empty
     QList<RuntimeError> erreurs;  // a malformed record met on the way
 };
 
 // Looks up the normalised text among the headwords of its initial's table, by exact equality
 // of the compared keys (cleComparee); the first equal line wins. `tape` is the text as typed, for the
 // messages.
-ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno,
-                                    const QString& normalise, const QString& tape);
+ResultatSyno RechercheSynonyme(const WordData& words, const std::array<qint16, 26>& nbSyno, const QString& normalise,
+                               const QString& tape);
