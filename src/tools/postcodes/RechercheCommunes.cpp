@@ -161,26 +161,35 @@ ResultatCommunes rechercheParNom(const CommuneTables& tables, const QString& tex
     return r;
 }
 
-std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche, const QString& item,
-                                              int rang)
+namespace {
+// The index of the rang-th row (0-based) among the first n for which `garde` holds, or of the
+// first such row when there are fewer; none when no row holds.
+template <class Garde>
+std::optional<qsizetype> rangOuPremier(qsizetype n, int rang, Garde garde)
 {
     std::optional<qsizetype> premier;
     int vus = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!garde(i))
+            continue;
+        if (!premier)
+            premier = i;
+        if (vus++ == rang)
+            return i;
+    }
+    return premier;
+}
+}
+
+std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int modeRecherche, const QString& item,
+                                              int rang)
+{
     if (modeRecherche == 1) {
         const qsizetype n = std::min(tables.TabCP.size(), tables.TabCleCP.size());
-        for (qsizetype i = 0; i < n; ++i) {
-            if (tables.TabCleCP.at(i) != item)
-                continue;
-            if (!premier)
-                premier = i;
-            if (vus++ == rang) {
-                premier = i;
-                break;
-            }
-        }
-        if (!premier)
+        const auto i = rangOuPremier(n, rang, [&](qsizetype k) { return tables.TabCleCP.at(k) == item; });
+        if (!i)
             return std::nullopt;
-        return detailDepuisCP(tables.TabCP.at(*premier));
+        return detailDepuisCP(tables.TabCP.at(*i));
     }
     const qsizetype blanc = item.indexOf(u' ');
     if (blanc < 0)
@@ -188,19 +197,12 @@ std::optional<DetailCommune> selectionCommune(const CommuneTables& tables, int m
     const QStringView code = QStringView(item).left(blanc);
     const QStringView nom = QStringView(item).mid(blanc + 1);
     const qsizetype n = std::min(tables.TabNom.size(), tables.TabCleNom.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (tables.TabCleNom.at(i) != nom || codePostalNom(tables.TabNom.at(i)) != code)
-            continue;
-        if (!premier)
-            premier = i;
-        if (vus++ == rang) {
-            premier = i;
-            break;
-        }
-    }
-    if (!premier)
+    const auto i = rangOuPremier(n, rang, [&](qsizetype k) {
+        return tables.TabCleNom.at(k) == nom && codePostalNom(tables.TabNom.at(k)) == code;
+    });
+    if (!i)
         return std::nullopt;
-    return detailDepuisNom(tables.TabNom.at(*premier));
+    return detailDepuisNom(tables.TabNom.at(*i));
 }
 
 SaisieNom nettoieSaisieNom(const QString& texte)
